@@ -1,0 +1,124 @@
+#include "cli/cli_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "capture/edge_list.h"
+#include "capture/frame_encoder.h"
+#include "platform/atomic_file.h"
+#include "support/shared_data.h"
+
+namespace kestrovin {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::Run(args, in, out, err, LocaleFormat{",", "H:mm:ss"});
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("kestrovin-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".csv"))
+                    .string();
+    }
+    void TearDown() override { std::filesystem::remove(path_); }
+    std::string path_;
+};
+
+TEST_F(CliTest, SheetPrintsTwentyEightRowsPerFrame) {
+    WriteFileAtomically(path_, "b1;b2;b3;b4;b5;b6;b7;b8;b9;b10;b11;b12\r\n80;0;0;120;0;228;0;60;0;0;0;0\r\n1;2;3;4;5;6;7;8;9;10;11;12\r\n");
+    const Result r = RunCli({"sheet", "--frames", path_, "--set", "PrFors=55", "--set", "KolFors=4", "--set", "ChastFors=2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 56u);
+    EXPECT_EQ(lines[6], "1\t6\t6.А  Темпер. ОЖ(Прям.):\t80,0 град.С");
+    EXPECT_EQ(lines[23], "1\t23\tПрибл.расход л/час:\t26,40");
+    EXPECT_EQ(lines[24], "1\t24\tПрибл.расход л/100:\t44,0");
+    EXPECT_EQ(lines[26], "1\t26\tКадр/Всего:\t1 / 2");
+    EXPECT_EQ(lines[28 + 26], "2\t26\tКадр/Всего:\t2 / 2");
+}
+
+TEST_F(CliTest, SetChangesTheUnits) {
+    WriteFileAtomically(path_, "header\n0;0;0;0;255;0;0;0;0;0;0;0\n");
+    const Result r = RunCli({"sheet", "--frames", path_, "--set", "Vozduh=6", "--set", "Temperature=2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    EXPECT_EQ(lines[5], "1\t5\t5.А  VAF, В:\t5,00 В");
+    EXPECT_EQ(lines[6], "1\t6\t6.А  Темпер. ОЖ(Обр.):\t240,0 град.С");
+}
+
+TEST_F(CliTest, BadInputExitsWithStatusTwoAndNamesThePlace) {
+    WriteFileAtomically(path_, "header\n1;2;3;4;5;6;7;8;9;10;11;12\n1;2;3;4;5;6;7;8;9;10;11;256\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string named;
+    };
+    for (const Case& c : {Case{{"sheet", "--frames", path_}, "", path_ + ":3:"},
+                          Case{{"sheet", "--frames", path_ + ".missing"}, "", ".missing"},
+                          Case{{"sheet", "--frames", path_, "--set", "Colour=3"}, "", "Colour"},
+                          Case{{"sheet", "--frames", path_, "--set", "KHH=two"}, "", "KHH"},
+                          Case{{"sheet"}, "", "--frames"},
+                          Case{{"frobnicate"}, "", "frobnicate"},
+                          Case{{}, "", "--help"},
+                          Case{{"decode"}, "0:13 1:2\n0:13 x\n", "stdin:2:"},
+                          Case{{"decode"}, "2:13\n", "stdin:1:"}}) {
+        const Result r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.status, 2) << c.named;
+        EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << "one line: " << r.err;
+    }
+}
+
+TEST(Cli, DecodeJudgesEveryList) {
+    auto line = [](const std::vector<EdgeRecord>& runs) {
+        std::string text;
+        for (const EdgeRecord& run : runs)
+            text += (text.empty() ? "" : " ") + std::to_string(run.level) + ":" + std::to_string(run.ticks);
+        return text + "\n";
+    };
+    const Frame frame = MakeFrame({17, 113, 96, 45, 4, 228, 0, 60, 128, 0, 0, 146}, {0, 1});
+    std::vector<EdgeRecord> long_list(331, EdgeRecord{1, 0});
+    const Result r = RunCli({"decode"}, line(EncodeEdgeList(frame)) + "\n0:14 1:2\n" + line(long_list));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "good\t010000000000\t17 113 96 45 4 228 0 60 128 0 0 146\nbad\nbad\nignored\n");
+}
+
+TEST(Cli, HelpDocumentsEveryCommand) {
+    const Result r = RunCli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* word : {"sheet", "--frames", "--set", "decode", "good", "ignored"})
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+}
+
+TEST(Cli, RealDriveSheetCoversEveryFrame) {
+    const Result r = RunCli({"sheet", "--frames", testing::SharedDataPath("real-drive.csv")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto frames = testing::RealDriveFrames();
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), frames.size() * 28);
+    EXPECT_EQ(lines.back().substr(0, lines.back().find('\t')), std::to_string(frames.size()));
+}
+
+}  // namespace
+}  // namespace kestrovin
