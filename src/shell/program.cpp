@@ -1,0 +1,52 @@
+#include "shell/program.h"
+
+#include "checks/cable_check_window.h"
+#include "files/description_window.h"
+#include "files/settings_dialog.h"
+#include "graph/graph_window.h"
+#include "shell/about_window.h"
+#include "shell/help_window.h"
+#include "views/big_display.h"
+#include "views/dashboard.h"
+#include "views/main_window.h"
+
+namespace kestrovin {
+
+template <typename Window, typename... Args>
+std::unique_ptr<Window> Program::Create(Args&&... args) {
+    auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+    windows_.push_back(window.get());
+    return window;
+}
+
+Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), locale_(std::move(locale)) {
+    main_window_ = Create<TForm1>(*this);
+    graph_window_ = Create<TForm3>();
+    help_window_ = Create<TForm4>();
+    about_window_ = Create<TForm5>();
+    description_window_ = Create<TForm6>();
+    big_display_ = Create<TForm7>();
+    cable_check_window_ = Create<TForm8>();
+    dashboard_ = Create<TForm10>();
+    settings_dialog_ = Create<TForm9>();
+}
+
+Program::~Program() = default;
+
+void Program::Start() { main_window_->show(); }
+
+void Program::ShowWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Program::CloseSecondaryWindows() {
+    for (QWidget* window : std::initializer_list<QWidget*>{graph_window_.get(), help_window_.get(), about_window_.get(),
+                                                           description_window_.get(), big_display_.get(),
+                                                           cable_check_window_.get(), settings_dialog_.get(),
+                                                           dashboard_.get()})
+        window->close();
+}
+
+}  // namespace kestrovin

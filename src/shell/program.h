@@ -1,0 +1,83 @@
+#pragma once
+// The program object: owns the program-wide state and the nine windows, which
+// it creates once, in a fixed order, and destroys when the program ends.
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "capture/frame.h"
+#include "capture/link_indicator.h"
+#include "params/unit_settings.h"
+#include "platform/dialogs.h"
+#include "platform/locale_format.h"
+#include "record/frame_store.h"
+
+namespace kestrovin {
+
+class TForm1;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+
+class Program {
+public:
+    Program(Dialogs& dialogs, LocaleFormat locale);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the main window.
+    void Start();
+
+    TForm1& main_window() const { return *main_window_; }
+    TForm3& graph_window() const { return *graph_window_; }
+    TForm4& help_window() const { return *help_window_; }
+    TForm5& about_window() const { return *about_window_; }
+    TForm6& description_window() const { return *description_window_; }
+    TForm7& big_display() const { return *big_display_; }
+    TForm8& cable_check_window() const { return *cable_check_window_; }
+    TForm10& dashboard() const { return *dashboard_; }
+    TForm9& settings_dialog() const { return *settings_dialog_; }
+
+    // The windows in the order they were created.
+    const std::vector<QWidget*>& windows() const { return windows_; }
+
+    void ShowWindow(QWidget& window);
+    // Closes every window but the main window, in the documented order.
+    void CloseSecondaryWindows();
+
+    Dialogs& dialogs() { return dialogs_; }
+    const LocaleFormat& locale() const { return locale_; }
+
+    // Program-wide state.
+    FrameStore store;
+    Frame current_frame;
+    LinkIndicator indicator;
+    UnitSettings units;
+    bool idle = true;
+    bool startup_complete = false;
+
+private:
+    template <typename Window, typename... Args>
+    std::unique_ptr<Window> Create(Args&&... args);
+
+    Dialogs& dialogs_;
+    LocaleFormat locale_;
+    std::vector<QWidget*> windows_;
+    std::unique_ptr<TForm1> main_window_;
+    std::unique_ptr<TForm3> graph_window_;
+    std::unique_ptr<TForm4> help_window_;
+    std::unique_ptr<TForm5> about_window_;
+    std::unique_ptr<TForm6> description_window_;
+    std::unique_ptr<TForm7> big_display_;
+    std::unique_ptr<TForm8> cable_check_window_;
+    std::unique_ptr<TForm10> dashboard_;
+    std::unique_ptr<TForm9> settings_dialog_;
+};
+
+}  // namespace kestrovin
