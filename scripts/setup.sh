@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 missing=()
 for package in "${packages[@]}"; do

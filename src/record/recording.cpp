@@ -11,7 +11,6 @@ void Recording::AppendFrame() {
     if (k < 1 || k > kStoreCapacity) return;  // a full store takes nothing more
     store_.StoreFrame(k, current_frame_, now_());
     store_.SetFrameCount(k);
-    host_.ShowFramePosition(k, k);
     MoveToFrame(k);
     host_.MemoDraw(k);
     if (host_.GraphVisible()) host_.StartGraphFollow();
@@ -66,6 +65,7 @@ void Recording::ScrollBar1Change(int p) {
 void Recording::MoveToFrame(int p) {
     const int before = store_.current_frame();
     store_.SetCurrentFrame(p);
+    host_.ShowFramePosition(store_.frame_count(), store_.current_frame());
     if (store_.current_frame() != before) ScrollBar1Change(store_.current_frame());
 }
 

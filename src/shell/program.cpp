@@ -21,6 +21,7 @@ std::unique_ptr<Window> Program::Create(Args&&... args) {
 
 Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), locale_(std::move(locale)) {
     main_window_ = Create<TForm1>(*this);
+    recording_ = std::make_unique<Recording>(store, current_frame, *main_window_, dialogs_);
     graph_window_ = Create<TForm3>();
     help_window_ = Create<TForm4>();
     about_window_ = Create<TForm5>();
@@ -33,7 +34,10 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
 
 Program::~Program() = default;
 
-void Program::Start() { main_window_->show(); }
+void Program::Start() {
+    main_window_->show();
+    main_window_->StartInitialTimer();
+}
 
 void Program::ShowWindow(QWidget& window) {
     window.show();

@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/locale_format.h"
 #include "record/frame_store.h"
+#include "record/recording.h"
 
 namespace kestrovin {
 
@@ -51,6 +52,7 @@ public:
     // Closes every window but the main window, in the documented order.
     void CloseSecondaryWindows();
 
+    Recording& recording() { return *recording_; }
     Dialogs& dialogs() { return dialogs_; }
     const LocaleFormat& locale() const { return locale_; }
 
@@ -59,6 +61,7 @@ public:
     Frame current_frame;
     LinkIndicator indicator;
     UnitSettings units;
+    double last_coolant_temperature = 0;
     bool idle = true;
     bool startup_complete = false;
 
@@ -69,6 +72,7 @@ private:
     Dialogs& dialogs_;
     LocaleFormat locale_;
     std::vector<QWidget*> windows_;
+    std::unique_ptr<Recording> recording_;
     std::unique_ptr<TForm1> main_window_;
     std::unique_ptr<TForm3> graph_window_;
     std::unique_ptr<TForm4> help_window_;
