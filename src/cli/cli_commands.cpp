@@ -1,13 +1,16 @@
 #include "cli/cli_commands.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
 #include "capture/edge_list.h"
 #include "capture/frame_decoder.h"
+#include "capture/port_opener.h"
 #include "capture/raw_frames.h"
+#include "cli/record_command.h"
 #include "params/unit_settings.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
@@ -33,6 +36,13 @@ constexpr const char* kHelp =
     "      «уровень:такты» через пробел (пустая строка — пустой список), и печатает\n"
     "      по строке на список: «good<TAB>ИДЕНТИФИКАТОР<TAB>B1 ... B12», «bad» или\n"
     "      «ignored» (список длиннее 2970 байт).\n"
+    "  kestrovin-cli record ПОРТ [--frames N] [--out ФАЙЛ.csv]\n"
+    "      Читает порт (COM1..COM50 или номер; COM50 — встроенный симулятор ЭБУ) и\n"
+    "      печатает по строке на кадр: номер, время и десять значений с единицами,\n"
+    "      «bad» для ошибочного кадра. Первая строка «# ПОРТ: устройство, способ\n"
+    "      ожидания». Останавливается по Ctrl-C или после N верных кадров; с --out\n"
+    "      записывает кадры в файл в формате команды sheet. Симулятор настраивается\n"
+    "      переменной KESTROVIN_SIMULATOR (replay=ФАЙЛ.csv,jitter=мс,latency=мс,bad=доля).\n"
     "  kestrovin-cli --help\n"
     "      Эта справка.\n"
     "\n"
@@ -204,6 +214,17 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return 0;
         }
         if (args[0] == "sheet") return Sheet(args, out, err, locale);
+        if (args[0] == "record") {
+            try {
+                SimulatorOptions simulator;
+                if (const char* text = std::getenv("KESTROVIN_SIMULATOR")) simulator = ParseSimulatorOptions(text);
+                SystemCounter clock;
+                PortOpener opener(clock, {}, simulator);
+                return Record(args, out, err, locale, opener, clock);
+            } catch (const std::invalid_argument& error) {
+                throw UsageError{error.what()};
+            }
+        }
         if (args[0] == "decode") {
             if (args.size() > 1) throw UsageError{"команда decode не принимает параметров: " + args[1]};
             return Decode(in, out);

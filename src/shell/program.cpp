@@ -1,10 +1,16 @@
 #include "shell/program.h"
 
+#include <cstdlib>
+#include <iostream>
+
+#include "capture/port_opener.h"
 #include "checks/cable_check_window.h"
 #include "files/description_window.h"
 #include "files/settings_dialog.h"
 #include "graph/graph_window.h"
+#include "platform/port_map.h"
 #include "shell/about_window.h"
+#include "shell/capture_events.h"
 #include "shell/help_window.h"
 #include "views/big_display.h"
 #include "views/dashboard.h"
@@ -30,12 +36,33 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
     cable_check_window_ = Create<TForm8>();
     dashboard_ = Create<TForm10>();
     settings_dialog_ = Create<TForm9>();
+
+    SimulatorOptions simulator;
+    if (const char* options = std::getenv("KESTROVIN_SIMULATOR")) {
+        try {
+            simulator = ParseSimulatorOptions(options);
+        } catch (const std::invalid_argument& error) {
+            simulator_error_ = error.what();
+            std::cerr << "kestrovin: KESTROVIN_SIMULATOR: " << simulator_error_ << '\n';
+        }
+    }
+    capture_sink_ = std::make_unique<QtCaptureSink>(*main_window_);
+    ReplacePortOpener(std::make_unique<PortOpener>(clock_, PortOverrides{}, std::move(simulator)));
+    main_window_->FillPortList();
 }
 
-Program::~Program() = default;
+void Program::ReplacePortOpener(std::unique_ptr<SerialPortOpener> opener) {
+    if (capture_) capture_->CloseCapturePort();
+    opener_ = std::move(opener);
+    capture_ = std::make_unique<CapturePort>(*opener_, clock_, *capture_sink_, inverted_adapter, store.next_frame_number,
+                                             store.unsaved);
+}
+
+Program::~Program() { capture_->CloseCapturePort(); }
 
 void Program::Start() {
     main_window_->show();
+    if (!simulator_error_.empty()) dialogs_.Error(simulator_error_);
     main_window_->StartInitialTimer();
 }
 

@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "capture/capture_thread.h"
 #include "capture/frame.h"
 #include "capture/link_indicator.h"
 #include "params/unit_settings.h"
+#include "platform/counter.h"
 #include "platform/dialogs.h"
 #include "platform/locale_format.h"
 #include "record/frame_store.h"
@@ -53,6 +55,10 @@ public:
     void CloseSecondaryWindows();
 
     Recording& recording() { return *recording_; }
+    CapturePort& capture() { return *capture_; }
+    // Reads through another opener from now on (tests: failing or scripted lines).
+    void ReplacePortOpener(std::unique_ptr<SerialPortOpener> opener);
+    SerialPortOpener& port_opener() { return *opener_; }
     Dialogs& dialogs() { return dialogs_; }
     const LocaleFormat& locale() const { return locale_; }
 
@@ -62,6 +68,7 @@ public:
     LinkIndicator indicator;
     UnitSettings units;
     double last_coolant_temperature = 0;
+    std::atomic<bool> inverted_adapter{false};
     bool idle = true;
     bool startup_complete = false;
 
@@ -82,6 +89,12 @@ private:
     std::unique_ptr<TForm8> cable_check_window_;
     std::unique_ptr<TForm10> dashboard_;
     std::unique_ptr<TForm9> settings_dialog_;
+    // Declared after the windows: the capture thread ends before they go.
+    SystemCounter clock_;
+    std::unique_ptr<SerialPortOpener> opener_;
+    std::unique_ptr<CaptureSink> capture_sink_;
+    std::unique_ptr<CapturePort> capture_;
+    std::string simulator_error_;
 };
 
 }  // namespace kestrovin

@@ -18,6 +18,9 @@
 #include <QTableWidget>
 
 #include "capture/frame_decoder.h"
+#include "capture/reading_control.h"
+#include "platform/port_map.h"
+#include "shell/capture_events.h"
 #include "files/description_window.h"
 #include "graph/graph_window.h"
 #include "shell/about_window.h"
@@ -139,6 +142,7 @@ void TForm1::BuildControls(QWidget* client) {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setToolTip(QStringLiteral("Начать/остановить чтение данных с порта"));
     Button1->setGeometry(75, 0, 62, 24);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     Button6 = new QPushButton(QStringLiteral(">"), client);
     Button6->setObjectName(QStringLiteral("Button6"));
@@ -279,7 +283,62 @@ QMenu* TForm1::menu(const QString& title) const {
 }
 
 void TForm1::customEvent(QEvent* event) {
-    if (event->type() == EdgeListEvent::kType) DecodeEdgeList(std::move(static_cast<EdgeListEvent*>(event)->block()));
+    if (event->type() == EdgeListEvent::kType) {
+        DecodeEdgeList(std::move(static_cast<EdgeListEvent*>(event)->block()));
+    } else if (event->type() == CaptureInfoEvent::kType) {
+        Edit1->setText(static_cast<CaptureInfoEvent*>(event)->text());
+    } else if (event->type() == LineLostEvent::kType) {
+        LineLost();
+    }
+}
+
+void TForm1::FillPortList() {
+    ComboBox1->clear();
+    for (int n = 1; n <= kLastPort; ++n)
+        if (program_.port_opener().PortExists(n)) ComboBox1->addItem(QStringLiteral("COM%1").arg(n));
+    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+    // The run script preselects a port (the simulator) so that "Читать" shows a live drive.
+    const QString preselected = qEnvironmentVariable("KESTROVIN_PORT");
+    if (!preselected.isEmpty()) ComboBox1->setCurrentText(preselected);
+}
+
+void TForm1::Button1Click() {
+    if (!Button1->text().contains(QStringLiteral("Читать"))) {
+        program_.capture().CloseCapturePort();
+        EnableIdleControls(true);
+        Edit1->setText(QStringLiteral("Чтение остановлено..."));
+        program_.indicator.ReadingStopped();
+        Timer7.start();
+        return;
+    }
+    program_.recording().ConfirmDiscard();
+    if (program_.store.unsaved) return;  // the user kept the data
+    program_.recording().ClearRecording();
+    program_.store.next_frame_number = 1;
+    program_.about_window().close();
+    program_.description_window().close();
+    const PortChoice port = PortFromSelector(ComboBox1->currentText().toStdString());
+    if (!port.number) {
+        program_.dialogs().Error(NotAnIntegerMessage(port.number_text));
+        return;
+    }
+    if (!program_.capture().OpenCapturePort(*port.number)) {
+        Edit1->setText(QString::fromStdString(program_.port_opener().LastError()));
+        program_.dialogs().Message("Kestrovin", "Ошибка открытия COM" + port.number_text, DialogIcon::None,
+                                   DialogButtons::Ok);
+        return;
+    }
+    EnableIdleControls(false);
+    Edit1->setText(QStringLiteral("Идёт считывание..."));
+}
+
+void TForm1::LineLost() {
+    if (program_.idle) return;
+    program_.capture().CloseCapturePort();
+    EnableIdleControls(true);
+    Edit1->setText(QStringLiteral("Порт потерян: чтение остановлено, записанные кадры сохранены"));
+    program_.indicator.ReadingStopped();
+    Timer7.start();
 }
 
 void TForm1::DecodeEdgeList(EdgeBlock block) {
@@ -436,7 +495,10 @@ void TForm1::ShowFramePosition(int count, int position) {
 
 bool TForm1::GraphVisible() const { return program_.graph_window().isVisible(); }
 
-void TForm1::EndReadingRun() { EnableIdleControls(true); }
+void TForm1::EndReadingRun() {
+    program_.capture().CloseCapturePort();
+    EnableIdleControls(true);
+}
 
 void TForm1::SaveRecording() {}
 
@@ -468,6 +530,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    program_.capture().CloseCapturePort();
     program_.idle = true;
     playback_.Stop();
     Edit1->setText(QStringLiteral("Закрываемся..."));

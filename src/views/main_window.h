@@ -53,6 +53,11 @@ public:
     void BookmarkPressed(int index, Qt::MouseButton button);       // index 0..9
     void ToggleViewOption(QAction* option);
     void Button5Click();
+    void Button1Click();
+    // The port list: "COM" + n for every port 1..50 that opens; the first is chosen.
+    void FillPortList();
+    // The capture thread lost its line (adapter pulled) while reading.
+    void LineLost();
     void EnableIdleControls(bool idle) override;
     void SetInfo(const std::string& text) override;
 

@@ -7,6 +7,8 @@
 
 #include "capture/edge_list.h"
 #include "capture/frame_encoder.h"
+#include "capture/port_opener.h"
+#include "cli/record_command.h"
 #include "platform/atomic_file.h"
 #include "support/shared_data.h"
 
@@ -118,6 +120,52 @@ TEST(Cli, RealDriveSheetCoversEveryFrame) {
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), frames.size() * 28);
     EXPECT_EQ(lines.back().substr(0, lines.back().find('\t')), std::to_string(frames.size()));
+}
+
+}  // namespace
+}  // namespace kestrovin
+
+namespace kestrovin {
+namespace {
+
+TEST_F(CliTest, RecordPrintsFramesAndWritesTheRawTable) {
+    ManualClock clock;
+    SimulatorOptions simulator;
+    simulator.replay = testing::RealDriveFrames();
+    PortOpener opener(clock, {}, simulator);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::Record({"record", "COM50", "--frames", "10", "--out", path_}, out, err,
+                                   LocaleFormat{",", "H:mm:ss"}, opener, clock);
+    ASSERT_EQ(status, 0) << err.str();
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0].rfind("# COM50: ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].substr(0, 2), "1\t");
+    EXPECT_NE(lines[1].find("\t2,125 мс.\t"), std::string::npos) << lines[1];  // b1 = 17
+    EXPECT_NE(lines[1].find("\t80,0 град.С\t"), std::string::npos) << lines[1];  // b6 = 228
+    std::string written;
+    ASSERT_TRUE(ReadWholeFile(path_, written));
+    const auto frames = ParseRawFrames(written);
+    EXPECT_EQ(frames, std::vector<FrameBytes>(simulator.replay.begin(), simulator.replay.begin() + 10));
+}
+
+TEST_F(CliTest, RecordShowsBadFramesAndRefusesBadPorts) {
+    ManualClock clock;
+    SimulatorOptions simulator;
+    simulator.bad_share = 0.5;
+    PortOpener opener(clock, {}, simulator);
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(cli::Record({"record", "50", "--frames", "20"}, out, err, LocaleFormat{}, opener, clock), 0);
+    const auto lines = Lines(out.str());
+    EXPECT_GT(std::count(lines.begin(), lines.end(), "bad"), 3);
+    EXPECT_EQ(static_cast<long>(lines.size()) - std::count(lines.begin(), lines.end(), "bad"), 21);
+
+    EXPECT_EQ(cli::Record({"record", "COM49"}, out, err, LocaleFormat{}, opener, clock), 1);
+    EXPECT_NE(err.str().find("Ошибка открытия COM49"), std::string::npos);
+    EXPECT_THROW(cli::Record({"record", "COM50", "--frames", "0"}, out, err, LocaleFormat{}, opener, clock),
+                 std::invalid_argument);
 }
 
 }  // namespace
