@@ -12,8 +12,9 @@
 namespace kestrovin {
 namespace {
 
-[[noreturn]] void Fail(const std::string& path, const char* what, int error) {
-    throw FileWriteError("Не удалось записать файл " + path + ": " + what + " (" + std::strerror(error) + ")");
+[[noreturn]] void Fail(const std::string& path, const char* what, int error,
+                       FileWriteError::Stage stage = FileWriteError::Stage::Write) {
+    throw FileWriteError(stage, "Не удалось записать файл " + path + ": " + what + " (" + std::strerror(error) + ")");
 }
 
 }  // namespace
@@ -21,7 +22,7 @@ namespace {
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string temp = path + ".XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) Fail(path, "временный файл не создан", errno);
+    if (fd < 0) Fail(path, "временный файл не создан", errno, FileWriteError::Stage::Create);
     auto abandon = [&](const char* what) {
         const int error = errno;
         close(fd);
@@ -48,6 +49,14 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         const int error = errno;
         unlink(temp.c_str());
         Fail(path, "файл не заменён", error);
+    }
+    // The new name itself must reach the disk too.
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int folder_fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder_fd >= 0) {
+        fsync(folder_fd);
+        close(folder_fd);
     }
 }
 

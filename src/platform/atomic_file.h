@@ -10,7 +10,13 @@ namespace kestrovin {
 
 class FileWriteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // Created: the file could not even be started; Written: a later step failed.
+    enum class Stage { Create, Write };
+    FileWriteError(Stage stage, const std::string& message) : std::runtime_error(message), stage_(stage) {}
+    Stage stage() const { return stage_; }
+
+private:
+    Stage stage_;
 };
 
 // Throws FileWriteError with a message naming the file and the system's reason.

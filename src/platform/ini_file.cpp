@@ -35,7 +35,7 @@ public:
 
     void Flush() override {
         std::string bytes;
-        if (ini_.Save(bytes) < 0) throw FileWriteError("Не удалось подготовить файл " + path_);
+        if (ini_.Save(bytes) < 0) throw FileWriteError(FileWriteError::Stage::Write, "Не удалось подготовить файл " + path_);
         WriteFileAtomically(path_, bytes);
     }
 

@@ -95,4 +95,38 @@ std::string FormatTimeOfDay(const std::string& pattern, int hour, int minute, in
     return out;
 }
 
+std::optional<int> ParseTimeOfDay(const std::string& text) {
+    int parts[3] = {0, 0, 0};
+    int count = 0;
+    std::size_t at = 0;
+    while (at < text.size() && text[at] == ' ') ++at;
+    while (count < 3 && at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        int value = 0;
+        std::size_t digits = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && digits < 3) {
+            value = value * 10 + (text[at++] - '0');
+            ++digits;
+        }
+        parts[count++] = value;
+        if (at < text.size() && (text[at] == ':' || text[at] == '.')) ++at;
+        else break;
+    }
+    if (count < 2) return std::nullopt;
+    std::string rest = text.substr(at);
+    while (!rest.empty() && rest.front() == ' ') rest.erase(rest.begin());
+    while (!rest.empty() && rest.back() == ' ') rest.pop_back();
+    int hour = parts[0];
+    if (rest == "PM" || rest == "pm") {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour = hour % 12 + 12;
+    } else if (rest == "AM" || rest == "am") {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour %= 12;
+    } else if (!rest.empty()) {
+        return std::nullopt;
+    }
+    if (hour > 23 || parts[1] > 59 || parts[2] > 59) return std::nullopt;
+    return hour * 3600 + parts[1] * 60 + parts[2];
+}
+
 }  // namespace kestrovin

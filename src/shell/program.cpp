@@ -5,6 +5,8 @@
 
 #include "capture/port_opener.h"
 #include "checks/cable_check_window.h"
+#include <QLabel>
+
 #include "files/description_window.h"
 #include "files/settings_dialog.h"
 #include "graph/graph_window.h"
@@ -46,6 +48,15 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
             std::cerr << "kestrovin: KESTROVIN_SIMULATOR: " << simulator_error_ << '\n';
         }
     }
+    description_window_->SetFields(DefaultDescription());
+    // A change of the description counts as unsaved once the recording has a file.
+    description_window_->on_changed = [this] {
+        if (!main_window_->status_text()->text().isEmpty()) store.unsaved = true;
+    };
+    description_window_->on_closed = [this] {
+        if (main_window_->isVisible()) main_window_->activateWindow();
+    };
+
     capture_sink_ = std::make_unique<QtCaptureSink>(*main_window_);
     ReplacePortOpener(std::make_unique<PortOpener>(clock_, PortOverrides{}, std::move(simulator)));
     main_window_->FillPortList();

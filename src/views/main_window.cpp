@@ -17,7 +17,13 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
+#include <QFileInfo>
+#include <QThread>
+
 #include "capture/frame_decoder.h"
+#include "files/table_export.h"
+#include "platform/atomic_file.h"
+#include "platform/codec_1251.h"
 #include "capture/reading_control.h"
 #include "platform/port_map.h"
 #include "shell/capture_events.h"
@@ -60,6 +66,10 @@ void FillColumn(QTableWidget* list, const QStringList& texts) {
     }
     list->setUpdatesEnabled(true);
     list->viewport()->update();
+}
+
+QString Cell(const QTableWidget* list, int row) {
+    return list->item(row, 0) != nullptr ? list->item(row, 0)->text() : QString();
 }
 
 QStringList ColumnTexts(const QTableWidget* list) {
@@ -239,10 +249,13 @@ void TForm1::BuildMenu() {
         program_.recording().ConfirmDiscard();
         activateWindow();
     });
-    add(file_menu_, "Открыть", 1, [] {});
-    add(file_menu_, "Сохранить как...", 2, [] {});
+    add(file_menu_, "Открыть", 1, [this] {
+        program_.recording().ConfirmDiscard();
+        if (!program_.store.unsaved) LoadRecording("");
+    });
+    add(file_menu_, "Сохранить как...", 2, [this] { SaveRecording(); });
     file_menu_->addSeparator();
-    add(file_menu_, "Коментарии к данным", 3, [] {});
+    add(file_menu_, "Коментарии к данным", 3, [this] { program_.description_window().ShowNonModal(false); });
     file_menu_->addSeparator()->setEnabled(false);
     add(file_menu_, "Выход", 4, [this] { close(); });
 
@@ -317,6 +330,7 @@ void TForm1::Button1Click() {
     program_.store.next_frame_number = 1;
     program_.about_window().close();
     program_.description_window().close();
+    program_.description_window().ClearAdditional();
     const PortChoice port = PortFromSelector(ComboBox1->currentText().toStdString());
     if (!port.number) {
         program_.dialogs().Error(NotAnIntegerMessage(port.number_text));
@@ -500,13 +514,117 @@ void TForm1::EndReadingRun() {
     EnableIdleControls(true);
 }
 
-void TForm1::SaveRecording() {}
+RecordingExtras TForm1::GatherExtras() const {
+    RecordingExtras extras;
+    for (std::size_t i = 0; i < samples_.size(); ++i)
+        for (const QString& text : ColumnTexts(samples_[i])) extras.samples[i].push_back(text.toStdString());
+    for (std::size_t i = 0; i < bookmarks_.size(); ++i) extras.bookmarks[i] = bookmarks_[i]->text().toStdString();
+    extras.description = program_.description_window().Fields();
+    return extras;
+}
+
+void TForm1::WriteChosenFile(const std::string& path, const std::string& bytes) {
+    WriteFileAtomically(path, bytes);
+    Edit1->setText(Q("Данные в: " + ShortFileName(path)));
+    program_.store.unsaved = false;
+    status_text_->setText(Q(ShortFileName(path)));
+}
+
+void TForm1::SaveRecording() {
+    TForm6& description = program_.description_window();
+    if (!DescriptionComplete(description.Fields())) {
+        program_.dialogs().Message("Kestrovin", "Заполните коментарии к данным!", DialogIcon::None, DialogButtons::Ok);
+        if (!description.EditModally()) return;
+        if (!DescriptionComplete(description.Fields())) {
+            program_.dialogs().Message("Kestrovin", "Коментарии не были заполнены!", DialogIcon::None, DialogButtons::Ok);
+            return;
+        }
+    }
+    EnableIdleControls(true);
+    while (Timer1.isActive()) {  // frame 1 of the start-up must be in the store first
+        QCoreApplication::processEvents();
+        QThread::msleep(100);
+    }
+    const std::string suggested = status_text_->text().isEmpty() ? std::string() : last_open_path_;
+    const std::optional<FileChoice> choice = program_.dialogs().SaveFile(
+        {{"Kes Trovin 1.0", "*.kvr"}, {"Excel", "*.csv"}}, 0, suggested);
+    if (!choice || choice->path.empty()) return;
+    const bool table = choice->filter_index == 1;
+    const std::string path = ReplaceExtension(choice->path, table ? ".csv" : ".kvr");
+    try {
+        const RecordingExtras extras = GatherExtras();
+        WriteChosenFile(path, table ? WriteTableExport(program_.store, extras.samples, extras.description.additional,
+                                                       program_.locale())
+                                    : WriteRecordFile(program_.store, extras, program_.locale()));
+    } catch (const FileWriteError& error) {
+        // The previous file of that name, if any, is untouched.
+        if (error.stage() == FileWriteError::Stage::Create) {
+            Edit1->setText(QString::fromStdString(error.what()));
+            program_.dialogs().Message("Kestrovin", "Ошибка записи в файл.", DialogIcon::None, DialogButtons::Ok);
+        } else {
+            program_.dialogs().Error(error.what());
+        }
+    } catch (const CodecError& error) {
+        program_.dialogs().Error(error.what());
+    }
+}
+
+void TForm1::LoadRecording(const std::string& requested) {
+    EnableIdleControls(true);
+    std::string path = requested;
+    if (path.empty()) {
+        const std::optional<FileChoice> choice = program_.dialogs().OpenFile({{"Kes Trovin 1.0", "*.kvr"}}, 0);
+        if (!choice) return;
+        path = last_open_path_ = choice->path;
+    }
+    std::string bytes;
+    if (path.empty() || !QFileInfo(QString::fromStdString(path)).isFile() || !ReadWholeFile(path, bytes)) return;
+    const RecordLoad load = ReadRecordFile(bytes);
+    if (load.status == RecordLoad::Status::Damaged) {
+        // The recording in memory stays as it was.
+        program_.dialogs().Error("Файл " + ShortFileName(path) + " повреждён и не загружен: " + load.error);
+        return;
+    }
+    if (load.status == RecordLoad::Status::NotOurs) {
+        Edit1->setText(QStringLiteral("Файл не этой программы"));
+    } else {
+        const LoadedRecording& loaded = load.recording;
+        PutIntoStore(loaded, program_.store);
+        for (std::size_t i = 0; i < samples_.size(); ++i) {
+            QStringList entries;
+            for (const std::string& entry : loaded.samples[i]) entries << Q(entry);
+            FillColumn(samples_[i], entries);
+        }
+        program_.description_window().SetFields(loaded.description);
+        if (loaded.bookmarks)
+            for (std::size_t i = 0; i < bookmarks_.size(); ++i) bookmarks_[i]->setText(Q((*loaded.bookmarks)[i]));
+        program_.store.unsaved = false;
+        status_text_->setText(Q(ShortFileName(path)));
+        const int count = static_cast<int>(loaded.frames.size());
+        MemoDraw(count);
+        program_.store.SetFrameCount(count);
+        program_.store.SetCurrentFrame(std::max(1, count / 2));
+        ShowFramePosition(count, program_.store.current_frame());
+        program_.recording().ScrollBar1Change(program_.store.current_frame());
+        program_.store.next_frame_number = count + 1;
+        Edit1->setText(Q("Данные из: " + ShortFileName(path)));
+    }
+    // Closing steps, after a foreign file too.
+    TForm6& description = program_.description_window();
+    if (!description.Fields().additional.empty()) description.ShowNonModal(true);
+    for (QTableWidget* sample : samples_) {
+        if (sample->rowCount() == 0) continue;
+        if (!Cell(sample, 0).isEmpty()) samples_option_->trigger();
+        break;
+    }
+}
 
 void TForm1::ViewsCleared() {
     Edit1->setText(QStringLiteral("Нет данных"));
     for (QTableWidget* sample : samples_) sample->setRowCount(0);
     ListView6->setRowCount(0);
-    status_text_->clear();
+    status_text_->clear();  // first: emptying the texts of a recording without a file leaves it saved
+    program_.description_window().ClearTexts();
 }
 
 int TForm1::CurrentFrame() const { return program_.store.current_frame(); }

@@ -10,6 +10,7 @@
 
 #include "capture/edge_list.h"
 #include "record/playback.h"
+#include "files/record_file.h"
 #include "record/recording.h"
 #include "views/frame_sheet.h"
 
@@ -58,6 +59,10 @@ public:
     void FillPortList();
     // The capture thread lost its line (adapter pulled) while reading.
     void LineLost();
+    // The save command: a record file or a table export, as chosen in the save dialog.
+    void SaveRecording() override;
+    // Loads a record file; an empty path asks with the open dialog.
+    void LoadRecording(const std::string& path);
     void EnableIdleControls(bool idle) override;
     void SetInfo(const std::string& text) override;
 
@@ -100,7 +105,6 @@ private:
     void GraphFramesDeleted(int, int) override {}
     void StopInitialTimer() override { Timer1.stop(); }
     void EndReadingRun() override;
-    void SaveRecording() override;
     void ViewsCleared() override;
     // PlaybackHost
     int CurrentFrame() const override;
@@ -111,6 +115,8 @@ private:
     void StepForward() override;
 
     void BuildControls(QWidget* client);
+    RecordingExtras GatherExtras() const;
+    void WriteChosenFile(const std::string& path, const std::string& bytes);
     void BuildMenu();
     void ApplyLayout();
     void PlaceBookmarks();
@@ -120,6 +126,7 @@ private:
     Program& program_;
     Playback playback_;
     FrameSheet last_sheet_{};
+    std::string last_open_path_;  // the file last chosen in the open dialog
 
     QComboBox* ComboBox1 = nullptr;
     QPushButton* Button1 = nullptr;

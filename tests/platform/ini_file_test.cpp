@@ -95,3 +95,38 @@ TEST_F(IniFileTest, AtomicWriteReplacesWholeFile) {
 
 }  // namespace
 }  // namespace kestrovin
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+namespace kestrovin {
+namespace {
+
+// A write that fails after the temporary file was created (the file-size limit
+// stands in for a full disk) leaves the previous file exactly as it was.
+TEST_F(IniFileTest, WriteFailingMidwayKeepsThePreviousFile) {
+    const std::string previous(10000, 'p');
+    WriteFileAtomically(path_, previous);
+    rlimit old_limit{};
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_limit;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    try {
+        WriteFileAtomically(path_, std::string(100000, 'n'));
+        ADD_FAILURE() << "the oversized write succeeded";
+    } catch (const FileWriteError& error) {
+        EXPECT_EQ(error.stage(), FileWriteError::Stage::Write);
+    }
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path_, bytes));
+    EXPECT_EQ(bytes, previous);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "no temporary left";
+}
+
+}  // namespace
+}  // namespace kestrovin
