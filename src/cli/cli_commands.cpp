@@ -11,6 +11,8 @@
 #include "capture/port_opener.h"
 #include "capture/raw_frames.h"
 #include "cli/record_command.h"
+#include "files/record_file.h"
+#include "files/table_export.h"
 #include "params/unit_settings.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
@@ -24,13 +26,16 @@ constexpr const char* kHelp =
     "kestrovin-cli — консольный спутник программы Kestrovin\n"
     "\n"
     "Команды:\n"
-    "  kestrovin-cli sheet --frames ФАЙЛ.csv [--set КЛЮЧ=ЗНАЧЕНИЕ]...\n"
+    "  kestrovin-cli sheet (--frames ФАЙЛ.csv | --record ФАЙЛ.kvr) [--set КЛЮЧ=ЗНАЧЕНИЕ]...\n"
     "      Читает кадры (строка заголовка, затем по кадру в строке: b1;...;b12),\n"
     "      записывает их в память кадров и печатает для каждого кадра k и строки\n"
     "      r = 0..27 таблицы строку «k<TAB>r<TAB>название<TAB>значение».\n"
     "      --set задаёт единицы и константы расхода: Vozduh (1-6), Temperature (1-2),\n"
     "      KHH (1-2), DZ (1-2), Korr (1-2), PrFors, KolFors, ChastFors.\n"
     "      Без --set: Vozduh=1 Temperature=1 KHH=1 DZ=1 Korr=1 PrFors=55 KolFors=4 ChastFors=1.\n"
+    "      С --record берёт кадры из файла записи программы.\n"
+    "  kestrovin-cli export ФАЙЛ.kvr ВЫХОД.csv\n"
+    "      Выгружает файл записи в таблицу для электронных таблиц (Windows-1251, «;»).\n"
     "  kestrovin-cli decode\n"
     "      Читает со стандартного ввода списки фронтов, по списку в строке: пары\n"
     "      «уровень:такты» через пробел (пустая строка — пустой список), и печатает\n"
@@ -41,7 +46,8 @@ constexpr const char* kHelp =
     "      печатает по строке на кадр: номер, время и десять значений с единицами,\n"
     "      «bad» для ошибочного кадра. Первая строка «# ПОРТ: устройство, способ\n"
     "      ожидания». Останавливается по Ctrl-C или после N верных кадров; с --out\n"
-    "      записывает кадры в файл в формате команды sheet. Симулятор настраивается\n"
+    "      записывает запись в файл: ФАЙЛ.kvr — файл записи программы (описание машины\n"
+    "      по умолчанию), иначе — таблица кадров в формате sheet --frames. Симулятор настраивается\n"
     "      переменной KESTROVIN_SIMULATOR (replay=ФАЙЛ.csv,jitter=мс,latency=мс,bad=доля).\n"
     "  kestrovin-cli --help\n"
     "      Эта справка.\n"
@@ -108,19 +114,67 @@ void SetUnitKey(UnitSettings& units, const std::string& assignment) {
     throw UsageError{"неизвестный ключ --set: " + key};
 }
 
+// Loads a record file into the store; UsageError names the file when it is not one.
+void LoadRecordInto(const std::string& path, FrameStore& store, RecordingExtras* extras = nullptr) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) throw UsageError{path + ": файл не читается"};
+    const RecordLoad load = ReadRecordFile(bytes);
+    if (load.status == RecordLoad::Status::NotOurs) throw UsageError{path + ": Файл не этой программы"};
+    if (load.status == RecordLoad::Status::Damaged) throw UsageError{path + ": " + load.error};
+    PutIntoStore(load.recording, store);
+    if (extras != nullptr) {
+        extras->samples = load.recording.samples;
+        if (load.recording.bookmarks) extras->bookmarks = *load.recording.bookmarks;
+        extras->description = load.recording.description;
+    }
+}
+
+int Export(const std::vector<std::string>& args, const LocaleFormat& locale) {
+    if (args.size() != 3) throw UsageError{"команда export ожидает ФАЙЛ.kvr ВЫХОД.csv"};
+    FrameStore store;
+    RecordingExtras extras;
+    LoadRecordInto(args[1], store, &extras);
+    try {
+        WriteFileAtomically(args[2], WriteTableExport(store, extras.samples, extras.description.additional, locale));
+    } catch (const std::exception& error) {
+        throw UsageError{error.what()};
+    }
+    return 0;
+}
+
+void PrintSheets(const FrameStore& store, const UnitSettings& units, const LocaleFormat& locale, std::ostream& out) {
+    double last_coolant = 0;
+    for (int k = 1; k <= store.frame_count(); ++k) {
+        const FrameSheet sheet = BuildFrameSheet(store, k, units, locale, last_coolant);
+        for (int r = 0; r < kSheetRows; ++r)
+            out << k << '\t' << r << '\t' << sheet[static_cast<std::size_t>(r)].name << '\t'
+                << sheet[static_cast<std::size_t>(r)].value << '\n';
+    }
+}
+
 int Sheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const LocaleFormat& locale) {
     std::string frames_path;
+    std::string record_path;
     UnitSettings units;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--frames" && i + 1 < args.size()) {
             frames_path = args[++i];
+        } else if (args[i] == "--record" && i + 1 < args.size()) {
+            record_path = args[++i];
         } else if (args[i] == "--set" && i + 1 < args.size()) {
             SetUnitKey(units, args[++i]);
         } else {
             throw UsageError{"неизвестный или неполный параметр команды sheet: " + args[i]};
         }
     }
-    if (frames_path.empty()) throw UsageError{"команде sheet нужен --frames ФАЙЛ.csv"};
+    if (frames_path.empty() == record_path.empty())
+        throw UsageError{"команде sheet нужен --frames ФАЙЛ.csv или --record ФАЙЛ.kvr (одно из двух)"};
+    FrameStore store;
+    if (!record_path.empty()) {
+        LoadRecordInto(record_path, store);
+        PrintSheets(store, units, locale, out);
+        return 0;
+    }
     std::string text;
     if (!ReadWholeFile(frames_path, text)) throw UsageError{frames_path + ": файл не читается"};
     std::vector<FrameBytes> frames;
@@ -135,7 +189,6 @@ int Sheet(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         frames.resize(kStoreCapacity);
     }
 
-    FrameStore store;
     Frame current;
     HeadlessHost host;
     HeadlessDialogs dialogs;
@@ -145,13 +198,7 @@ int Sheet(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         current = MakeFrame(bytes);
         recording.AppendFrame();
     }
-    double last_coolant = 0;
-    for (int k = 1; k <= store.frame_count(); ++k) {
-        const FrameSheet sheet = BuildFrameSheet(store, k, units, locale, last_coolant);
-        for (int r = 0; r < kSheetRows; ++r)
-            out << k << '\t' << r << '\t' << sheet[static_cast<std::size_t>(r)].name << '\t'
-                << sheet[static_cast<std::size_t>(r)].value << '\n';
-    }
+    PrintSheets(store, units, locale, out);
     return 0;
 }
 
@@ -225,6 +272,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                 throw UsageError{error.what()};
             }
         }
+        if (args[0] == "export") return Export(args, locale);
         if (args[0] == "decode") {
             if (args.size() > 1) throw UsageError{"команда decode не принимает параметров: " + args[1]};
             return Decode(in, out);

@@ -14,6 +14,7 @@
 #include "capture/frame_decoder.h"
 #include "capture/raw_frames.h"
 #include "capture/reading_control.h"
+#include "files/record_file.h"
 #include "params/conversions.h"
 #include "platform/atomic_file.h"
 #include "platform/ini_file.h"
@@ -101,6 +102,24 @@ Options ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A ".kvr" name gets a record file (with the default description), anything
+// else the raw frame table.
+std::string RecordedFileBytes(const std::string& path, const std::vector<FrameBytes>& frames,
+                              const std::vector<DateTime>& stamps, const LocaleFormat& locale) {
+    if (!EndsWith(path, ".kvr")) return FormatRawFrames(frames);
+    FrameStore store;
+    const std::size_t count = std::min<std::size_t>(frames.size(), kStoreCapacity);
+    for (std::size_t i = 0; i < count; ++i) store.StoreFrame(static_cast<int>(i) + 1, MakeFrame(frames[i]), stamps[i]);
+    store.SetFrameCount(static_cast<int>(count));
+    RecordingExtras extras;
+    extras.description = DefaultDescription();
+    return WriteRecordFile(store, extras, locale);
+}
+
 }  // namespace
 
 int Record(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const LocaleFormat& locale,
@@ -132,6 +151,7 @@ int Record(const std::vector<std::string>& args, std::ostream& out, std::ostream
     sigaction(SIGINT, &action, &previous);
 
     std::vector<FrameBytes> frames;
+    std::vector<DateTime> stamps;
     const UnitSettings units;
     int status = 0;
     while (options.frames < 0 || static_cast<long>(frames.size()) < options.frames) {
@@ -158,8 +178,9 @@ int Record(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         const FrameBytes bytes = AllFrameBytes(frame);
         frames.push_back(bytes);
+        stamps.push_back(LocalNow());
         next_frame.store(static_cast<std::int32_t>(frames.size()) + 1);
-        const CivilTime now = FromDateTime(LocalNow());
+        const CivilTime now = FromDateTime(stamps.back());
         out << frames.size() << '\t' << FormatTimeOfDay(locale.long_time_pattern, now.hour, now.minute, now.second);
         for (int p = 1; p <= kAnalogueParameters; ++p)
             out << '\t' << ParameterValueText(p, bytes, units, locale.decimal_separator);
@@ -173,8 +194,8 @@ int Record(const std::vector<std::string>& args, std::ostream& out, std::ostream
     close(fds[1]);
     if (!options.out.empty()) {
         try {
-            WriteFileAtomically(options.out, FormatRawFrames(frames));
-        } catch (const FileWriteError& error) {
+            WriteFileAtomically(options.out, RecordedFileBytes(options.out, frames, stamps, locale));
+        } catch (const std::exception& error) {
             err << "kestrovin-cli: " << error.what() << '\n';
             return 1;
         }

@@ -170,3 +170,42 @@ TEST_F(CliTest, RecordShowsBadFramesAndRefusesBadPorts) {
 
 }  // namespace
 }  // namespace kestrovin
+
+namespace kestrovin {
+namespace {
+
+TEST_F(CliTest, RecordFilesFeedSheetAndExport) {
+    ManualClock clock;
+    SimulatorOptions simulator;
+    simulator.replay = testing::RealDriveFrames();
+    PortOpener opener(clock, {}, simulator);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string record = path_ + ".kvr";
+    ASSERT_EQ(cli::Record({"record", "COM50", "--frames", "12", "--out", record}, out, err, LocaleFormat{}, opener, clock), 0)
+        << err.str();
+
+    const Result sheet = RunCli({"sheet", "--record", record});
+    ASSERT_EQ(sheet.status, 0) << sheet.err;
+    const auto lines = Lines(sheet.out);
+    ASSERT_EQ(lines.size(), 12u * 28);
+    EXPECT_EQ(lines[26], "1\t26\tКадр/Всего:\t1 / 12");
+    EXPECT_EQ(lines[6], "1\t6\t6.А  Темпер. ОЖ(Прям.):\t80,0 град.С");
+
+    const std::string csv = path_ + ".export.csv";
+    const Result exported = RunCli({"export", record, csv});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(csv, bytes));
+    EXPECT_EQ(bytes.rfind("\xC7\xE0\xEF\xE8\xF1\xFC", 0), 0u) << "starts with «Запись» in Windows-1251";
+    EXPECT_NE(bytes.find("\r\n12;18;99;95;49;4;230;0;68;128;0;0000000000000;"), std::string::npos) << "frame 12 row";
+    std::remove(record.c_str());
+    std::remove(csv.c_str());
+
+    EXPECT_EQ(RunCli({"export", path_ + ".missing.kvr", csv}).status, 2);
+    EXPECT_EQ(RunCli({"sheet", "--record", path_}).status, 2) << "a raw table is no record file";
+    EXPECT_EQ(RunCli({"sheet", "--record", record, "--frames", path_}).status, 2);
+}
+
+}  // namespace
+}  // namespace kestrovin
