@@ -12,6 +12,7 @@
 #include "capture/raw_frames.h"
 #include "cli/record_command.h"
 #include "files/record_file.h"
+#include "files/settings.h"
 #include "files/table_export.h"
 #include "params/unit_settings.h"
 #include "platform/atomic_file.h"
@@ -33,7 +34,8 @@ constexpr const char* kHelp =
     "      --set задаёт единицы и константы расхода: Vozduh (1-6), Temperature (1-2),\n"
     "      KHH (1-2), DZ (1-2), Korr (1-2), PrFors, KolFors, ChastFors.\n"
     "      Без --set: Vozduh=1 Temperature=1 KHH=1 DZ=1 Korr=1 PrFors=55 KolFors=4 ChastFors=1.\n"
-    "      С --record берёт кадры из файла записи программы.\n"
+    "      С --record берёт кадры из файла записи программы; --settings ФАЙЛ.ini берёт\n"
+    "      единицы и константы расхода из файла настроек (--set после него уточняет).\n"
     "  kestrovin-cli export ФАЙЛ.kvr ВЫХОД.csv\n"
     "      Выгружает файл записи в таблицу для электронных таблиц (Windows-1251, «;»).\n"
     "  kestrovin-cli decode\n"
@@ -161,6 +163,14 @@ int Sheet(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             frames_path = args[++i];
         } else if (args[i] == "--record" && i + 1 < args.size()) {
             record_path = args[++i];
+        } else if (args[i] == "--settings" && i + 1 < args.size()) {
+            const std::string path = args[++i];
+            std::string bytes;
+            if (!ReadWholeFile(path, bytes)) throw UsageError{path + ": файл не читается"};
+            Settings settings;
+            settings.units = units;
+            ReadSettings(*OpenIniFile(path), settings, nullptr, nullptr);
+            units = settings.units;
         } else if (args[i] == "--set" && i + 1 < args.size()) {
             SetUnitKey(units, args[++i]);
         } else {

@@ -17,6 +17,7 @@ class SimpleIniFile final : public IniFile {
 public:
     explicit SimpleIniFile(std::string path) : path_(std::move(path)) {
         ini_.SetUnicode(false);
+        ini_.SetSpaces(false);  // "key=value", as the file has always been written
         std::string bytes;
         if (ReadWholeFile(path_, bytes)) ini_.LoadData(bytes.data(), bytes.size());
     }
@@ -34,6 +35,7 @@ public:
     void EraseSection(const std::string& section) override { ini_.Delete(Encode(section).c_str(), nullptr); }
 
     void Flush() override {
+        if (path_.empty()) return;  // a settings store that lives in memory only
         std::string bytes;
         if (ini_.Save(bytes) < 0) throw FileWriteError(FileWriteError::Stage::Write, "Не удалось подготовить файл " + path_);
         WriteFileAtomically(path_, bytes);

@@ -28,7 +28,8 @@ void WriteBool(IniFile& ini, const std::string& section, const std::string& key,
 // Parses an integer the way the settings file writes them; false when it is no integer.
 bool ParseIniInteger(const std::string& text, int& value);
 
-// A settings file on disk. A missing or unreadable file reads as empty.
+// A settings file on disk. A missing or unreadable file reads as empty; an
+// empty path gives a store in memory that is never written.
 std::unique_ptr<IniFile> OpenIniFile(const std::string& path);
 
 }  // namespace kestrovin

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <clocale>
 
+#include "platform/settings_path.h"
 #include "shell/program.h"
 #include "shell/qt_dialogs.h"
 #include "views/main_window.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
 
     kestrovin::QtDialogs dialogs;
-    kestrovin::Program program(dialogs, locale);
+    kestrovin::Program program(dialogs, locale, kestrovin::DefaultSettingsPath());
     dialogs.SetParent(&program.main_window());
     program.Start();
     return QApplication::exec();

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "files/description_window.h"
+#include "platform/ini_file.h"
 #include "files/settings_dialog.h"
 #include "graph/graph_window.h"
 #include "platform/port_map.h"
@@ -27,7 +28,8 @@ std::unique_ptr<Window> Program::Create(Args&&... args) {
     return window;
 }
 
-Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), locale_(std::move(locale)) {
+Program::Program(Dialogs& dialogs, LocaleFormat locale, std::string settings_path)
+    : dialogs_(dialogs), locale_(std::move(locale)), settings_path_(std::move(settings_path)) {
     main_window_ = Create<TForm1>(*this);
     recording_ = std::make_unique<Recording>(store, current_frame, *main_window_, dialogs_);
     graph_window_ = Create<TForm3>();
@@ -37,7 +39,7 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
     big_display_ = Create<TForm7>();
     cable_check_window_ = Create<TForm8>();
     dashboard_ = Create<TForm10>();
-    settings_dialog_ = Create<TForm9>();
+    settings_dialog_ = Create<TForm9>(settings, dialogs_);
 
     SimulatorOptions simulator;
     if (const char* options = std::getenv("KESTROVIN_SIMULATOR")) {
@@ -48,7 +50,16 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
             std::cerr << "kestrovin: KESTROVIN_SIMULATOR: " << simulator_error_ << '\n';
         }
     }
-    description_window_->SetFields(DefaultDescription());
+    settings_dialog_->on_show = [this] { LoadSettings(false); };
+    settings_dialog_->on_changed = [this] { inverted_adapter = settings.Adapter; };
+    settings_dialog_->on_applied = [this] {
+        if (main_window_->isVisible()) main_window_->MemoDraw(store.current_frame());
+    };
+    settings_dialog_->on_closed = [this] {
+        if (startup_complete) SaveSettings();
+    };
+    LoadSettings(true);
+    settings_dialog_->ShowSettingsInDialog();
     // A change of the description counts as unsaved once the recording has a file.
     description_window_->on_changed = [this] {
         if (!main_window_->status_text()->text().isEmpty()) store.unsaved = true;
@@ -58,7 +69,7 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale) : dialogs_(dialogs), loc
     };
 
     capture_sink_ = std::make_unique<QtCaptureSink>(*main_window_);
-    ReplacePortOpener(std::make_unique<PortOpener>(clock_, PortOverrides{}, std::move(simulator)));
+    ReplacePortOpener(std::make_unique<PortOpener>(clock_, ReadPortOverrides(*OpenSettingsFile()), std::move(simulator)));
     main_window_->FillPortList();
 }
 
@@ -70,6 +81,58 @@ void Program::ReplacePortOpener(std::unique_ptr<SerialPortOpener> opener) {
 }
 
 Program::~Program() { capture_->CloseCapturePort(); }
+
+std::unique_ptr<IniFile> Program::OpenSettingsFile() {
+    if (!settings_path_.empty()) return OpenIniFile(settings_path_);
+    // In memory: one store for the whole run, handed out as a view.
+    if (!memory_settings_) memory_settings_ = OpenIniFile("");
+    class Borrowed final : public IniFile {
+    public:
+        explicit Borrowed(IniFile& ini) : ini_(ini) {}
+        std::string ReadString(const std::string& s, const std::string& k, const std::string& f) const override {
+            return ini_.ReadString(s, k, f);
+        }
+        void WriteString(const std::string& s, const std::string& k, const std::string& v) override { ini_.WriteString(s, k, v); }
+        void EraseSection(const std::string& s) override { ini_.EraseSection(s); }
+        void Flush() override { ini_.Flush(); }
+
+    private:
+        IniFile& ini_;
+    };
+    return std::make_unique<Borrowed>(*memory_settings_);
+}
+
+void Program::LoadSettings(bool with_description) {
+    std::unique_ptr<IniFile> ini = OpenSettingsFile();
+    Description description = description_window_->Fields();
+    WindowPositions positions;
+    ReadSettings(*ini, settings, with_description ? &description : nullptr, &positions);
+    if (with_description) description_window_->SetFields(description);
+    const std::map<int, QWidget*> placed{{1, main_window_.get()},   {3, graph_window_.get()},
+                                         {4, help_window_.get()},   {5, about_window_.get()},
+                                         {6, description_window_.get()}, {7, big_display_.get()},
+                                         {8, cable_check_window_.get()}, {9, settings_dialog_.get()}};
+    for (const auto& [number, window] : placed) window->move(positions[number].x, positions[number].y);
+    dashboard_->move(big_display_->pos());
+    inverted_adapter = settings.Adapter;
+}
+
+void Program::SaveSettings() {
+    std::optional<OpenWindows> closing;
+    if (!startup_complete) closing = OpenWindows{graph_window_->isVisible(), help_window_->isVisible()};
+    WindowPositions positions;
+    const std::map<int, QWidget*> placed{{1, main_window_.get()},   {3, graph_window_.get()},
+                                         {4, help_window_.get()},   {5, about_window_.get()},
+                                         {6, description_window_.get()}, {7, big_display_.get()},
+                                         {8, cable_check_window_.get()}, {9, settings_dialog_.get()}};
+    for (const auto& [number, window] : placed) positions[number] = {window->x(), window->y()};
+    try {
+        std::unique_ptr<IniFile> ini = OpenSettingsFile();
+        WriteSettings(*ini, settings, description_window_->Fields(), positions, closing);
+    } catch (const std::exception& error) {
+        dialogs_.Error(std::string("Настройки не записаны в ") + settings_path_ + ": " + error.what());
+    }
+}
 
 void Program::Start() {
     main_window_->show();

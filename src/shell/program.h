@@ -8,6 +8,7 @@
 #include "capture/capture_thread.h"
 #include "capture/frame.h"
 #include "capture/link_indicator.h"
+#include "files/settings.h"
 #include "params/unit_settings.h"
 #include "platform/counter.h"
 #include "platform/dialogs.h"
@@ -29,7 +30,8 @@ class TForm10;
 
 class Program {
 public:
-    Program(Dialogs& dialogs, LocaleFormat locale);
+    // `settings_path` empty: the settings live in memory only (tests).
+    Program(Dialogs& dialogs, LocaleFormat locale, std::string settings_path = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -51,6 +53,12 @@ public:
     const std::vector<QWidget*>& windows() const { return windows_; }
 
     void ShowWindow(QWidget& window);
+    // Reads the settings file into the record (and the description fields) and
+    // moves the windows to their stored places.
+    void LoadSettings(bool with_description);
+    // Writes the settings file; errors are shown, never thrown.
+    void SaveSettings();
+    const std::string& settings_path() const { return settings_path_; }
     // Closes every window but the main window, in the documented order.
     void CloseSecondaryWindows();
 
@@ -66,7 +74,7 @@ public:
     FrameStore store;
     Frame current_frame;
     LinkIndicator indicator;
-    UnitSettings units;
+    Settings settings;
     double last_coolant_temperature = 0;
     std::atomic<bool> inverted_adapter{false};
     bool idle = true;
@@ -76,8 +84,12 @@ private:
     template <typename Window, typename... Args>
     std::unique_ptr<Window> Create(Args&&... args);
 
+    std::unique_ptr<IniFile> OpenSettingsFile();
+
     Dialogs& dialogs_;
     LocaleFormat locale_;
+    std::string settings_path_;
+    std::unique_ptr<IniFile> memory_settings_;
     std::vector<QWidget*> windows_;
     std::unique_ptr<Recording> recording_;
     std::unique_ptr<TForm1> main_window_;

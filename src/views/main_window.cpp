@@ -21,6 +21,7 @@
 #include <QThread>
 
 #include "capture/frame_decoder.h"
+#include "files/settings_dialog.h"
 #include "files/table_export.h"
 #include "platform/atomic_file.h"
 #include "platform/codec_1251.h"
@@ -97,7 +98,13 @@ TForm1::TForm1(Program& program) : program_(program), playback_(*this) {
     Timer5.setInterval(10);
     Timer6.setSingleShot(true);
     Timer6.setInterval(250);
-    connect(&Timer6, &QTimer::timeout, this, [this] { program_.startup_complete = true; });
+    connect(&Timer6, &QTimer::timeout, this, [this] {
+        // Windows that were open at the last exit come back.
+        if (program_.settings.Graphs) program_.ShowWindow(program_.graph_window());
+        if (program_.settings.Metodika) program_.ShowWindow(program_.help_window());
+        if (program_.settings.Graphs || program_.settings.Metodika) activateWindow();
+        program_.startup_complete = true;
+    });
     Timer7.setSingleShot(true);
     Timer7.setInterval(kLinkIndicatorTimeoutMs);
     connect(&Timer7, &QTimer::timeout, this, [this] {
@@ -272,7 +279,7 @@ void TForm1::BuildMenu() {
     add(extra_menu_, "Проверка производительности", 8, [] {});
     add(extra_menu_, "Проверка кабеля на инверсию", 9, [] {});
     extra_menu_->addSeparator();
-    add(extra_menu_, "Настройки программы", 10, [] {});
+    add(extra_menu_, "Настройки программы", 10, [this] { program_.ShowWindow(program_.settings_dialog()); });
 
     help_menu_ = menuBar()->addMenu(QStringLiteral("Справка"));
     add(help_menu_, "О программе", 11, [this] { program_.ShowWindow(program_.about_window()); });
@@ -380,7 +387,7 @@ void TForm1::ShowLinkPicture() {
 }
 
 void TForm1::MemoDraw(int k) {
-    last_sheet_ = BuildFrameSheet(program_.store, k, program_.units, program_.locale(), program_.last_coolant_temperature);
+    last_sheet_ = BuildFrameSheet(program_.store, k, program_.settings.units, program_.locale(), program_.last_coolant_temperature);
     if (isVisible()) {
         QStringList names;
         QStringList values;
@@ -652,7 +659,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     program_.idle = true;
     playback_.Stop();
     Edit1->setText(QStringLiteral("Закрываемся..."));
+    QCoreApplication::processEvents();
     program_.startup_complete = false;
+    program_.SaveSettings();  // also notes which windows are open now
     program_.CloseSecondaryWindows();
     event->accept();
 }

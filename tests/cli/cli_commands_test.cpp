@@ -209,3 +209,22 @@ TEST_F(CliTest, RecordFilesFeedSheetAndExport) {
 
 }  // namespace
 }  // namespace kestrovin
+
+namespace kestrovin {
+namespace {
+
+TEST_F(CliTest, SheetTakesUnitsFromASettingsFile) {
+    WriteFileAtomically(path_, "header\n80;0;0;120;255;0;0;60;0;0;0;0\n");
+    const std::string ini = path_ + ".ini";
+    WriteFileAtomically(ini, "[Main]\nVersion=8000\n[Param]\nVozduh=6\nPrFors=55\nKolFors=4\nChastFors=2\n");
+    const Result r = RunCli({"sheet", "--frames", path_, "--settings", ini, "--set", "KolFors=8"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    EXPECT_EQ(lines[5], "1\t5\t5.А  VAF, В:\t5,00 В");
+    EXPECT_EQ(lines[23], "1\t23\tПрибл.расход л/час:\t52,80") << "ChastFors from the file, KolFors from --set";
+    EXPECT_EQ(RunCli({"sheet", "--frames", path_, "--settings", ini + ".missing"}).status, 2);
+    std::remove(ini.c_str());
+}
+
+}  // namespace
+}  // namespace kestrovin
