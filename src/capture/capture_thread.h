@@ -83,6 +83,8 @@ public:
     bool CloseCapturePort();
     bool is_open() const { return line_ != nullptr; }
     std::string Description() const;
+    // The open line's warning for the user (a slow USB adapter), or empty.
+    std::string Hint() const { return line_ ? line_->hint() : std::string(); }
 
 private:
     SerialPortOpener& opener_;

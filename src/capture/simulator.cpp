@@ -11,6 +11,7 @@
 #include "capture/raw_frames.h"
 #include "capture/synthetic_drive.h"
 #include "platform/atomic_file.h"
+#include "platform/usb_latency.h"
 
 namespace kestrovin {
 namespace {
@@ -152,9 +153,22 @@ void SimulatorLine::CancelWait() {
     [[maybe_unused]] const ssize_t written = write(wake_fd_, &one, sizeof one);
 }
 
+std::optional<int> SimulatorLine::latency_ms() const {
+    if (options_.latency_ms <= 0) return std::nullopt;
+    return static_cast<int>(std::lround(options_.latency_ms));
+}
+
+std::string SimulatorLine::hint() const {
+    const std::optional<int> latency = latency_ms();
+    if (!latency || *latency <= kLatencyLimitMs) return {};
+    return "Симулятор: адаптер сообщает о фронтах с задержкой " + std::to_string(*latency) +
+           " мс, кадры будут теряться";
+}
+
 std::string SimulatorLine::Description() const {
     std::string text = "симулятор ЭБУ";
     if (!options_.replay.empty()) text += ", запись из " + std::to_string(options_.replay.size()) + " кадров";
+    if (options_.latency_ms > 0) text += ", задержка адаптера " + std::to_string(std::lround(options_.latency_ms)) + " мс";
     return text;
 }
 

@@ -39,6 +39,8 @@ public:
     std::optional<bool> ReadDsr() override { return dsr_; }
     void CancelWait() override;
     WaitMethod wait_method() const override { return WaitMethod::Simulated; }
+    std::optional<int> latency_ms() const override;
+    std::string hint() const override;
     std::string Description() const override;
 
     // With loop off: true once the last frame has left the line.

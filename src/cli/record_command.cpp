@@ -143,6 +143,7 @@ int Record(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 1;
     }
     out << "# COM" << options.port << ": " << port.Description() << '\n' << std::flush;
+    if (const std::string hint = port.Hint(); !hint.empty()) err << "kestrovin-cli: " << hint << '\n';
 
     interrupt_fd = fds[1];
     struct sigaction action {}, previous {};

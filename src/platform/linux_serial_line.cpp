@@ -1,5 +1,7 @@
 #include "platform/linux_serial_line.h"
 
+#include "platform/usb_latency.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -11,6 +13,7 @@
 #include <linux/serial.h>
 
 #include <atomic>
+#include <filesystem>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -38,8 +41,8 @@ bool UnsupportedIoctl(int error) { return error == ENOTTY || error == EINVAL || 
 
 class LinuxSerialLine final : public SerialLine {
 public:
-    LinuxSerialLine(int fd, int wake_fd, std::string device, WaitMethod method)
-        : fd_(fd), wake_fd_(wake_fd), device_(std::move(device)), method_(method) {}
+    LinuxSerialLine(int fd, int wake_fd, std::string device, WaitMethod method, LatencyCheck latency)
+        : fd_(fd), wake_fd_(wake_fd), device_(std::move(device)), method_(method), latency_(std::move(latency)) {}
 
     ~LinuxSerialLine() override {
         close(wake_fd_);
@@ -68,10 +71,14 @@ public:
     }
 
     WaitMethod wait_method() const override { return method_.load(); }
+    std::optional<int> latency_ms() const override { return latency_.latency_ms; }
+    std::string hint() const override { return latency_.hint; }
 
     std::string Description() const override {
-        return device_ + (method_.load() == WaitMethod::ModemInterrupt ? ", ожидание TIOCMIWAIT"
-                                                                        : ", опрос TIOCMGET каждые 0,5 мс");
+        std::string text = device_ + (method_.load() == WaitMethod::ModemInterrupt ? ", ожидание TIOCMIWAIT"
+                                                                                    : ", опрос TIOCMGET каждые 0,5 мс");
+        if (latency_.latency_ms) text += ", задержка адаптера " + std::to_string(*latency_.latency_ms) + " мс";
+        return text;
     }
 
 private:
@@ -117,11 +124,13 @@ private:
     std::atomic<WaitMethod> method_;
     std::atomic<bool> cancel_{false};
     std::atomic<pthread_t> waiter_{};
+    LatencyCheck latency_;
 };
 
 }  // namespace
 
-std::unique_ptr<SerialLine> OpenLinuxSerialLine(const std::string& device, std::string* error) {
+std::unique_ptr<SerialLine> OpenLinuxSerialLine(const std::string& device, std::string* error,
+                                                const std::string& sysfs_root) {
     auto fail = [&](int fd, const char* what) -> std::unique_ptr<SerialLine> {
         const int code = errno;
         if (fd >= 0) close(fd);
@@ -144,12 +153,21 @@ std::unique_ptr<SerialLine> OpenLinuxSerialLine(const std::string& device, std::
     const int outputs = TIOCM_DTR | TIOCM_RTS;  // the port raises both on open
     ioctl(fd, TIOCMBIC, &outputs);
     if (tcflush(fd, TCIOFLUSH) != 0) return fail(fd, "очистка очередей не удалась");
+    // Ask the driver to hand modem-line changes on at once; not every driver can.
+    serial_struct serial{};
+    if (ioctl(fd, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        ioctl(fd, TIOCSSERIAL, &serial);
+    }
+    std::error_code ignored;
+    const std::filesystem::path real = std::filesystem::canonical(device, ignored);
+    const LatencyCheck latency = CheckUsbLatency(sysfs_root, device, (ignored ? std::filesystem::path(device) : real).filename().string());
     serial_icounter_struct counts{};
     const WaitMethod method = ioctl(fd, TIOCGICOUNT, &counts) == 0 ? WaitMethod::ModemInterrupt : WaitMethod::Polling;
     const int wake_fd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (wake_fd < 0) return fail(fd, "нет eventfd");
     InstallWakeHandler();
-    return std::make_unique<LinuxSerialLine>(fd, wake_fd, device, method);
+    return std::make_unique<LinuxSerialLine>(fd, wake_fd, device, method, latency);
 }
 
 }  // namespace kestrovin

@@ -11,6 +11,9 @@ namespace kestrovin {
 
 // Empty (with the reason in `error` when given) if the device cannot be opened
 // exclusively, is held by another program, or has no modem lines.
-std::unique_ptr<SerialLine> OpenLinuxSerialLine(const std::string& device, std::string* error = nullptr);
+// The driver is asked for low latency; a USB adapter's latency timer (under
+// `sysfs_root`) is lowered to 1 ms where permitted, else the line carries a hint.
+std::unique_ptr<SerialLine> OpenLinuxSerialLine(const std::string& device, std::string* error = nullptr,
+                                                const std::string& sysfs_root = "/sys");
 
 }  // namespace kestrovin

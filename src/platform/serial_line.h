@@ -28,6 +28,10 @@ public:
     // Wakes a pending or the next wait, which then returns Cancelled. Thread-safe.
     virtual void CancelWait() = 0;
     virtual WaitMethod wait_method() const = 0;
+    // The adapter's latency timer in ms, where it has one.
+    virtual std::optional<int> latency_ms() const { return std::nullopt; }
+    // A warning for the info field when the line cannot read cleanly (a slow adapter).
+    virtual std::string hint() const { return {}; }
     // A line for people: "/dev/ttyUSB0, ожидание TIOCMIWAIT".
     virtual std::string Description() const = 0;
 };

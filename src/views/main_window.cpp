@@ -350,7 +350,9 @@ void TForm1::Button1Click() {
         return;
     }
     EnableIdleControls(false);
-    Edit1->setText(QStringLiteral("Идёт считывание..."));
+    // A slow USB adapter is named once per reading run; reading goes on.
+    const std::string hint = program_.capture().Hint();
+    Edit1->setText(hint.empty() ? QStringLiteral("Идёт считывание...") : QString::fromStdString(hint));
 }
 
 void TForm1::LineLost() {

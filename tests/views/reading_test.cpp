@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "capture/port_opener.h"
 #include "capture/reading_control.h"
 #include "capture/simulator.h"
 #include "capture/synthetic_drive.h"
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<testing::ScriptedDialogs> dialogs_;
     std::unique_ptr<Program> program_;
     TForm1& main() { return program_->main_window(); }
+    SystemCounter clock_;
 
     void Press(const QString& port) {
         main().port_selector()->setCurrentText(port);
@@ -140,6 +142,20 @@ private slots:
             QCOMPARE(BytesOf(program_->store.frame(k)), SyntheticDriveFrame(k - 1));
         QVERIFY(program_->store.unsaved);
         QTRY_COMPARE_WITH_TIMEOUT(main().link_image()->property("state").toString(), QStringLiteral("Off"), 1000);
+    }
+
+    void SlowAdapterIsNamedOncePerReadingRun() {
+        SimulatorOptions slow;
+        slow.latency_ms = 16;
+        program_->ReplacePortOpener(std::make_unique<PortOpener>(clock_, PortOverrides{}, slow));
+        for (int run = 0; run < 2; ++run) {
+            Press(QStringLiteral("COM50"));
+            QVERIFY(!program_->idle);
+            QVERIFY(main().info_field()->text().contains(QStringLiteral("16 мс")));
+            QTest::mouseClick(main().start_button(), Qt::LeftButton);
+            QVERIFY(program_->idle);
+            program_->store.unsaved = false;
+        }
     }
 
     void VanishingAdapterEndsReadingAndKeepsTheFrames() {
