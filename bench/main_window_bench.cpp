@@ -14,19 +14,8 @@
 namespace kestrovin {
 namespace {
 
-class NoDialogs final : public Dialogs {
-public:
-    DialogResult Message(const std::string&, const std::string&, DialogIcon, DialogButtons) override {
-        return DialogResult::Cancel;
-    }
-    void Error(const std::string&) override {}
-    std::optional<FileChoice> OpenFile(const std::vector<FileFilter>&, int) override { return {}; }
-    std::optional<FileChoice> SaveFile(const std::vector<FileFilter>&, int, const std::string&) override { return {}; }
-    std::optional<WindowsColour> ChooseColour(WindowsColour) override { return {}; }
-};
-
 void MemoDrawVisibleMainWindow(benchmark::State& state) {
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     Program program(dialogs, LocaleFormat{",", "H:mm:ss"});
     program.Start();
     TForm1& main = program.main_window();

@@ -16,25 +16,6 @@
 #include "shell/program.h"
 #include "views/main_window.h"
 
-namespace {
-
-class NoDialogs final : public kestrovin::Dialogs {
-public:
-    kestrovin::DialogResult Message(const std::string&, const std::string&, kestrovin::DialogIcon,
-                                    kestrovin::DialogButtons) override {
-        return kestrovin::DialogResult::Cancel;
-    }
-    void Error(const std::string&) override {}
-    std::optional<kestrovin::FileChoice> OpenFile(const std::vector<kestrovin::FileFilter>&, int) override { return {}; }
-    std::optional<kestrovin::FileChoice> SaveFile(const std::vector<kestrovin::FileFilter>&, int,
-                                                  const std::string&) override {
-        return {};
-    }
-    std::optional<kestrovin::WindowsColour> ChooseColour(kestrovin::WindowsColour) override { return {}; }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) return 2;
@@ -45,7 +26,7 @@ int main(int argc, char** argv) {
     if (argc > 2 && kestrovin::ReadWholeFile(argv[2], text)) frames = kestrovin::ParseRawFrames(text);
     frames.resize(std::min<std::size_t>(frames.size(), 400));
 
-    NoDialogs dialogs;
+    kestrovin::SilentDialogs dialogs;
     kestrovin::Program program(dialogs, kestrovin::LocaleFormat{",", "H:mm:ss"});
     program.Start();
     kestrovin::TForm1& main = program.main_window();

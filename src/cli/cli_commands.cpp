@@ -78,19 +78,6 @@ public:
     void ViewsCleared() override {}
 };
 
-class HeadlessDialogs final : public Dialogs {
-public:
-    DialogResult Message(const std::string&, const std::string&, DialogIcon, DialogButtons) override {
-        return DialogResult::Cancel;
-    }
-    void Error(const std::string&) override {}
-    std::optional<FileChoice> OpenFile(const std::vector<FileFilter>&, int) override { return std::nullopt; }
-    std::optional<FileChoice> SaveFile(const std::vector<FileFilter>&, int, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<WindowsColour> ChooseColour(WindowsColour) override { return std::nullopt; }
-};
-
 void SetUnitKey(UnitSettings& units, const std::string& assignment) {
     const std::size_t eq = assignment.find('=');
     if (eq == std::string::npos) throw UsageError{"--set ожидает КЛЮЧ=ЗНАЧЕНИЕ, получено «" + assignment + "»"};
@@ -201,7 +188,7 @@ int Sheet(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 
     Frame current;
     HeadlessHost host;
-    HeadlessDialogs dialogs;
+    SilentDialogs dialogs;
     Recording recording(store, current, host, dialogs);
     recording.ClearRecording();
     for (const FrameBytes& bytes : frames) {

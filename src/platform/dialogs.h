@@ -39,4 +39,19 @@ public:
     virtual std::optional<WindowsColour> ChooseColour(WindowsColour initial) = 0;
 };
 
+// Answers without asking anybody: Cancel, no file, no colour. For programs
+// without windows (the command line, benchmarks, screenshots).
+class SilentDialogs final : public Dialogs {
+public:
+    DialogResult Message(const std::string&, const std::string&, DialogIcon, DialogButtons) override {
+        return DialogResult::Cancel;
+    }
+    void Error(const std::string&) override {}
+    std::optional<FileChoice> OpenFile(const std::vector<FileFilter>&, int) override { return std::nullopt; }
+    std::optional<FileChoice> SaveFile(const std::vector<FileFilter>&, int, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<WindowsColour> ChooseColour(WindowsColour) override { return std::nullopt; }
+};
+
 }  // namespace kestrovin

@@ -102,17 +102,19 @@ std::unique_ptr<IniFile> Program::OpenSettingsFile() {
     return std::make_unique<Borrowed>(*memory_settings_);
 }
 
+std::map<int, QWidget*> Program::PlacedWindows() const {
+    return {{1, main_window_.get()},        {3, graph_window_.get()}, {4, help_window_.get()},
+            {5, about_window_.get()},       {6, description_window_.get()}, {7, big_display_.get()},
+            {8, cable_check_window_.get()}, {9, settings_dialog_.get()}};
+}
+
 void Program::LoadSettings(bool with_description) {
     std::unique_ptr<IniFile> ini = OpenSettingsFile();
     Description description = description_window_->Fields();
     WindowPositions positions;
     ReadSettings(*ini, settings, with_description ? &description : nullptr, &positions);
     if (with_description) description_window_->SetFields(description);
-    const std::map<int, QWidget*> placed{{1, main_window_.get()},   {3, graph_window_.get()},
-                                         {4, help_window_.get()},   {5, about_window_.get()},
-                                         {6, description_window_.get()}, {7, big_display_.get()},
-                                         {8, cable_check_window_.get()}, {9, settings_dialog_.get()}};
-    for (const auto& [number, window] : placed) window->move(positions[number].x, positions[number].y);
+    for (const auto& [number, window] : PlacedWindows()) window->move(positions[number].x, positions[number].y);
     dashboard_->move(big_display_->pos());
     inverted_adapter = settings.Adapter;
 }
@@ -121,11 +123,7 @@ void Program::SaveSettings() {
     std::optional<OpenWindows> closing;
     if (!startup_complete) closing = OpenWindows{graph_window_->isVisible(), help_window_->isVisible()};
     WindowPositions positions;
-    const std::map<int, QWidget*> placed{{1, main_window_.get()},   {3, graph_window_.get()},
-                                         {4, help_window_.get()},   {5, about_window_.get()},
-                                         {6, description_window_.get()}, {7, big_display_.get()},
-                                         {8, cable_check_window_.get()}, {9, settings_dialog_.get()}};
-    for (const auto& [number, window] : placed) positions[number] = {window->x(), window->y()};
+    for (const auto& [number, window] : PlacedWindows()) positions[number] = {window->x(), window->y()};
     try {
         std::unique_ptr<IniFile> ini = OpenSettingsFile();
         WriteSettings(*ini, settings, description_window_->Fields(), positions, closing);

@@ -2,6 +2,7 @@
 // The program object: owns the program-wide state and the nine windows, which
 // it creates once, in a fixed order, and destroys when the program ends.
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -85,6 +86,8 @@ private:
     std::unique_ptr<Window> Create(Args&&... args);
 
     std::unique_ptr<IniFile> OpenSettingsFile();
+    // The windows whose places the settings file keeps, by their number.
+    std::map<int, QWidget*> PlacedWindows() const;
 
     Dialogs& dialogs_;
     LocaleFormat locale_;

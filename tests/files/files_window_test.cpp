@@ -16,7 +16,7 @@
 #include "files/description_window.h"
 #include "platform/atomic_file.h"
 #include "shell/program.h"
-#include "support/scripted_dialogs.h"
+#include "support/started_program.h"
 #include "views/main_window.h"
 
 namespace kestrovin {
@@ -56,15 +56,9 @@ private slots:
     void init() {
         folder_ = std::make_unique<QTemporaryDir>();
         dialogs_ = std::make_unique<testing::ScriptedDialogs>();
-        program_ = std::make_unique<Program>(*dialogs_, LocaleFormat{",", "H:mm:ss"});
-        program_->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
-        QTRY_COMPARE(program_->store.next_frame_number.load(), 2);
+        QVERIFY(testing::StartProgram(program_, *dialogs_));
     }
-    void cleanup() {
-        program_->store.unsaved = false;
-        program_.reset();
-    }
+    void cleanup() { testing::EndProgram(program_); }
 
     void StartsWithTheDefaultCar() {
         QCOMPARE(description().car_model()->text(), QStringLiteral("Моя машина"));

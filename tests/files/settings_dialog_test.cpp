@@ -10,7 +10,7 @@
 #include "platform/atomic_file.h"
 #include "shell/help_window.h"
 #include "shell/program.h"
-#include "support/scripted_dialogs.h"
+#include "support/started_program.h"
 #include "views/main_window.h"
 
 namespace kestrovin {
@@ -28,9 +28,7 @@ private:
     TForm1& main() { return program_->main_window(); }
 
     void StartProgram() {
-        program_ = std::make_unique<Program>(*dialogs_, LocaleFormat{",", "H:mm:ss"}, IniPath());
-        program_->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+        QVERIFY(testing::StartProgram(program_, *dialogs_, IniPath()));
         QTRY_VERIFY(program_->startup_complete);
     }
 
@@ -45,10 +43,7 @@ private slots:
         dialogs_ = std::make_unique<testing::ScriptedDialogs>();
         StartProgram();
     }
-    void cleanup() {
-        program_->store.unsaved = false;
-        program_.reset();
-    }
+    void cleanup() { testing::EndProgram(program_); }
 
     void ShowsTheRecordWithExclusiveBoxes() {
         OpenDialog();

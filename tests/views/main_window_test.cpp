@@ -11,7 +11,7 @@
 
 #include "capture/frame_encoder.h"
 #include "shell/program.h"
-#include "support/scripted_dialogs.h"
+#include "support/started_program.h"
 #include "views/big_display.h"
 
 namespace kestrovin {
@@ -52,17 +52,10 @@ private:
 private slots:
     void init() {
         dialogs_ = std::make_unique<testing::ScriptedDialogs>();
-        program_ = std::make_unique<Program>(*dialogs_, LocaleFormat{",", "H:mm:ss"});
-        program_->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
-        QTRY_COMPARE(program_->store.next_frame_number.load(), 2);  // frame 1 stored 30 ms after start
+        QVERIFY(testing::StartProgram(program_, *dialogs_));
     }
 
-    void cleanup() {
-        program_->store.unsaved = false;
-        program_.reset();
-        dialogs_.reset();
-    }
+    void cleanup() { testing::EndProgram(program_); }
 
     void StartShowsTheZeroFrame() {
         QCOMPARE(main().name_column()->rowCount(), 28);

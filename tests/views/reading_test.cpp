@@ -12,7 +12,7 @@
 #include "capture/simulator.h"
 #include "capture/synthetic_drive.h"
 #include "shell/program.h"
-#include "support/scripted_dialogs.h"
+#include "support/started_program.h"
 #include "views/main_window.h"
 
 namespace kestrovin {
@@ -72,16 +72,9 @@ private:
 private slots:
     void init() {
         dialogs_ = std::make_unique<testing::ScriptedDialogs>();
-        program_ = std::make_unique<Program>(*dialogs_, LocaleFormat{",", "H:mm:ss"});
-        program_->Start();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
-        QTRY_COMPARE(program_->store.next_frame_number.load(), 2);
+        QVERIFY(testing::StartProgram(program_, *dialogs_));
     }
-    void cleanup() {
-        program_->capture().CloseCapturePort();
-        program_->store.unsaved = false;
-        program_.reset();
-    }
+    void cleanup() { testing::EndProgram(program_); }
 
     void PortRule() {
         struct Case {
