@@ -62,15 +62,15 @@ TForm9::TForm9(Settings& settings, Dialogs& dialogs, QWidget* parent)
     auto* units = new QGroupBox(QStringLiteral("Настройка единиц измерений"), this);
     auto* unit_grid = new QGridLayout(units);
     int index = 0;
-    for (const PanelSpec& spec : Panels()) {
-        auto* panel = new QGroupBox(QString::fromUtf8(spec.title), units);
+    for (const PanelSpec& group : Panels()) {
+        auto* panel = new QGroupBox(QString::fromUtf8(group.title), units);
         auto* column = new QVBoxLayout(panel);
         column->setSpacing(2);
-        for (const auto& [caption, value] : spec.boxes) {
+        for (const auto& [caption, value] : group.boxes) {
             auto* box = new QCheckBox(QString::fromUtf8(caption), panel);
             column->addWidget(box);
-            unit_boxes_.push_back({spec.panel, value, box});
-            connect(box, &QCheckBox::clicked, this, [this, panel_id = spec.panel, value = value] {
+            unit_boxes_.push_back({group.panel, value, box});
+            connect(box, &QCheckBox::clicked, this, [this, panel_id = group.panel, value = value] {
                 ChooseUnitBox(settings_.units, panel_id, value);
                 if (panel_id == UnitPanel::Preset) EnableUnitBoxes();
                 ShowSettingsInDialog();
