@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: a short fuzzing run of the record file
 # loader (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer), the
-# core tests under those two sanitizers, then the whole suite (core tests and
-# window tests on the offscreen platform). Exits non-zero when anything fails.
+# core tests under those two sanitizers, the threaded tests under
+# ThreadSanitizer, then the whole suite (core tests and window tests on the
+# offscreen platform). Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -27,6 +28,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTROVIN_
   -DKESTROVIN_BUILD_UI=OFF -DKESTROVIN_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure --timeout 600
+
+echo "test: capture, platform and command-line tests under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTROVIN_SANITIZE=thread \
+  -DKESTROVIN_BUILD_UI=OFF -DKESTROVIN_BUILD_BENCH=OFF >/dev/null
+cmake --build build-tsan --target capture_test platform_test cli_test
+ctest --test-dir build-tsan --output-on-failure --timeout 600 -R '^(capture|platform|cli)_test$'
 
 echo "test: the whole suite"
 ctest --test-dir build --output-on-failure --timeout 600
