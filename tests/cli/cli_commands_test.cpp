@@ -36,6 +36,22 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// Runs `record` on the simulator with a manual clock, so frames come at once.
+Result RecordSimulated(const std::vector<std::string>& args, SimulatorOptions simulator, const LocaleFormat& locale = {}) {
+    ManualClock clock;
+    PortOpener opener(clock, {}, std::move(simulator));
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::Record(args, out, err, locale, opener, clock);
+    return {status, out.str(), err.str()};
+}
+
+SimulatorOptions RealDriveReplay() {
+    SimulatorOptions simulator;
+    simulator.replay = testing::RealDriveFrames();
+    return simulator;
+}
+
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -122,23 +138,12 @@ TEST(Cli, RealDriveSheetCoversEveryFrame) {
     EXPECT_EQ(lines.back().substr(0, lines.back().find('\t')), std::to_string(frames.size()));
 }
 
-}  // namespace
-}  // namespace kestrovin
-
-namespace kestrovin {
-namespace {
 
 TEST_F(CliTest, RecordPrintsFramesAndWritesTheRawTable) {
-    ManualClock clock;
-    SimulatorOptions simulator;
-    simulator.replay = testing::RealDriveFrames();
-    PortOpener opener(clock, {}, simulator);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Record({"record", "COM50", "--frames", "10", "--out", path_}, out, err,
-                                   LocaleFormat{",", "H:mm:ss"}, opener, clock);
-    ASSERT_EQ(status, 0) << err.str();
-    const auto lines = Lines(out.str());
+    const SimulatorOptions simulator = RealDriveReplay();
+    const Result r = RecordSimulated({"record", "COM50", "--frames", "10", "--out", path_}, simulator, LocaleFormat{",", "H:mm:ss"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0].rfind("# COM50: ", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].substr(0, 2), "1\t");
@@ -151,39 +156,25 @@ TEST_F(CliTest, RecordPrintsFramesAndWritesTheRawTable) {
 }
 
 TEST_F(CliTest, RecordShowsBadFramesAndRefusesBadPorts) {
-    ManualClock clock;
     SimulatorOptions simulator;
     simulator.bad_share = 0.5;
-    PortOpener opener(clock, {}, simulator);
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(cli::Record({"record", "50", "--frames", "20"}, out, err, LocaleFormat{}, opener, clock), 0);
-    const auto lines = Lines(out.str());
+    const Result r = RecordSimulated({"record", "50", "--frames", "20"}, simulator);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
     EXPECT_GT(std::count(lines.begin(), lines.end(), "bad"), 3);
     EXPECT_EQ(static_cast<long>(lines.size()) - std::count(lines.begin(), lines.end(), "bad"), 21);
 
-    EXPECT_EQ(cli::Record({"record", "COM49"}, out, err, LocaleFormat{}, opener, clock), 1);
-    EXPECT_NE(err.str().find("Ошибка открытия COM49"), std::string::npos);
-    EXPECT_THROW(cli::Record({"record", "COM50", "--frames", "0"}, out, err, LocaleFormat{}, opener, clock),
-                 std::invalid_argument);
+    const Result closed = RecordSimulated({"record", "COM49"}, simulator);
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_NE(closed.err.find("Ошибка открытия COM49"), std::string::npos);
+    EXPECT_THROW(RecordSimulated({"record", "COM50", "--frames", "0"}, simulator), std::invalid_argument);
 }
 
-}  // namespace
-}  // namespace kestrovin
-
-namespace kestrovin {
-namespace {
 
 TEST_F(CliTest, RecordFilesFeedSheetAndExport) {
-    ManualClock clock;
-    SimulatorOptions simulator;
-    simulator.replay = testing::RealDriveFrames();
-    PortOpener opener(clock, {}, simulator);
-    std::ostringstream out;
-    std::ostringstream err;
     const std::string record = path_ + ".kvr";
-    ASSERT_EQ(cli::Record({"record", "COM50", "--frames", "12", "--out", record}, out, err, LocaleFormat{}, opener, clock), 0)
-        << err.str();
+    const Result recorded = RecordSimulated({"record", "COM50", "--frames", "12", "--out", record}, RealDriveReplay());
+    ASSERT_EQ(recorded.status, 0) << recorded.err;
 
     const Result sheet = RunCli({"sheet", "--record", record});
     ASSERT_EQ(sheet.status, 0) << sheet.err;
@@ -207,11 +198,6 @@ TEST_F(CliTest, RecordFilesFeedSheetAndExport) {
     EXPECT_EQ(RunCli({"sheet", "--record", record, "--frames", path_}).status, 2);
 }
 
-}  // namespace
-}  // namespace kestrovin
-
-namespace kestrovin {
-namespace {
 
 TEST_F(CliTest, SheetTakesUnitsFromASettingsFile) {
     WriteFileAtomically(path_, "header\n80;0;0;120;255;0;0;60;0;0;0;0\n");
