@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev qt6-translations-l10n
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kestrovin {
 namespace {
@@ -50,6 +51,11 @@ DialogResult QtDialogs::Message(const std::string& caption, const std::string& t
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    // Russian captions even where the toolkit's translations are not installed.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}, {QMessageBox::Cancel, "Отмена"}};
+    for (const auto& [button, caption] : captions)
+        if (QAbstractButton* shown = box.button(button)) shown->setText(QString::fromUtf8(caption));
     switch (box.exec()) {
         case QMessageBox::Ok: return DialogResult::Ok;
         case QMessageBox::Yes: return DialogResult::Yes;
