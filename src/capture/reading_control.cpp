@@ -8,11 +8,11 @@ PortChoice PortFromSelector(const std::string& selector_text) {
     PortChoice choice;
     const std::size_t at = selector_text.find("COM");
     if (at != std::string::npos) choice.number_text = selector_text.substr(at + 3);
-    // Integers as the settings file writes them: leading blanks, a sign, "$" or "0x" for hexadecimal.
-    std::string digits = choice.number_text;
-    const bool trailing_blank = !digits.empty() && (digits.back() == ' ' || digits.back() == '\t');
+    // Integers as the settings file reads them (leading blanks, a sign, "$" or "0x"), but no trailing blank.
+    const std::string& text = choice.number_text;
+    const bool trailing_blank = !text.empty() && (text.back() == ' ' || text.back() == '\t');
     int number = 0;
-    if (!trailing_blank && ParseIniInteger(digits, number)) choice.number = number;
+    if (!trailing_blank && ParseIniInteger(text, number)) choice.number = number;
     return choice;
 }
 

@@ -69,7 +69,7 @@ Program::Program(Dialogs& dialogs, LocaleFormat locale, std::string settings_pat
     };
 
     capture_sink_ = std::make_unique<QtCaptureSink>(*main_window_);
-    ReplacePortOpener(std::make_unique<PortOpener>(clock_, ReadPortOverrides(*OpenSettingsFile()), std::move(simulator)));
+    ReplacePortOpener(std::make_unique<PortOpener>(clock_, ReadPortOverrides(SettingsFile()), std::move(simulator)));
     main_window_->FillPortList();
 }
 
@@ -82,24 +82,10 @@ void Program::ReplacePortOpener(std::unique_ptr<SerialPortOpener> opener) {
 
 Program::~Program() { capture_->CloseCapturePort(); }
 
-std::unique_ptr<IniFile> Program::OpenSettingsFile() {
-    if (!settings_path_.empty()) return OpenIniFile(settings_path_);
-    // In memory: one store for the whole run, handed out as a view.
-    if (!memory_settings_) memory_settings_ = OpenIniFile("");
-    class Borrowed final : public IniFile {
-    public:
-        explicit Borrowed(IniFile& ini) : ini_(ini) {}
-        std::string ReadString(const std::string& s, const std::string& k, const std::string& f) const override {
-            return ini_.ReadString(s, k, f);
-        }
-        void WriteString(const std::string& s, const std::string& k, const std::string& v) override { ini_.WriteString(s, k, v); }
-        void EraseSection(const std::string& s) override { ini_.EraseSection(s); }
-        void Flush() override { ini_.Flush(); }
-
-    private:
-        IniFile& ini_;
-    };
-    return std::make_unique<Borrowed>(*memory_settings_);
+IniFile& Program::SettingsFile() {
+    // A file on disk is read afresh every time; settings in memory live for the whole run.
+    if (!settings_file_ || !settings_path_.empty()) settings_file_ = OpenIniFile(settings_path_);
+    return *settings_file_;
 }
 
 std::map<int, QWidget*> Program::PlacedWindows() const {
@@ -109,10 +95,10 @@ std::map<int, QWidget*> Program::PlacedWindows() const {
 }
 
 void Program::LoadSettings(bool with_description) {
-    std::unique_ptr<IniFile> ini = OpenSettingsFile();
+    IniFile& ini = SettingsFile();
     Description description = description_window_->Fields();
     WindowPositions positions;
-    ReadSettings(*ini, settings, with_description ? &description : nullptr, &positions);
+    ReadSettings(ini, settings, with_description ? &description : nullptr, &positions);
     if (with_description) description_window_->SetFields(description);
     for (const auto& [number, window] : PlacedWindows()) window->move(positions[number].x, positions[number].y);
     dashboard_->move(big_display_->pos());
@@ -125,8 +111,7 @@ void Program::SaveSettings() {
     WindowPositions positions;
     for (const auto& [number, window] : PlacedWindows()) positions[number] = {window->x(), window->y()};
     try {
-        std::unique_ptr<IniFile> ini = OpenSettingsFile();
-        WriteSettings(*ini, settings, description_window_->Fields(), positions, closing);
+        WriteSettings(SettingsFile(), settings, description_window_->Fields(), positions, closing);
     } catch (const std::exception& error) {
         dialogs_.Error(std::string("Настройки не записаны в ") + settings_path_ + ": " + error.what());
     }

@@ -85,14 +85,14 @@ private:
     template <typename Window, typename... Args>
     std::unique_ptr<Window> Create(Args&&... args);
 
-    std::unique_ptr<IniFile> OpenSettingsFile();
+    IniFile& SettingsFile();
     // The windows whose places the settings file keeps, by their number.
     std::map<int, QWidget*> PlacedWindows() const;
 
     Dialogs& dialogs_;
     LocaleFormat locale_;
     std::string settings_path_;
-    std::unique_ptr<IniFile> memory_settings_;
+    std::unique_ptr<IniFile> settings_file_;
     std::vector<QWidget*> windows_;
     std::unique_ptr<Recording> recording_;
     std::unique_ptr<TForm1> main_window_;

@@ -324,11 +324,7 @@ void TForm1::FillPortList() {
 
 void TForm1::Button1Click() {
     if (!Button1->text().contains(QStringLiteral("Читать"))) {
-        program_.capture().CloseCapturePort();
-        EnableIdleControls(true);
-        Edit1->setText(QStringLiteral("Чтение остановлено..."));
-        program_.indicator.ReadingStopped();
-        Timer7.start();
+        StopReading(QStringLiteral("Чтение остановлено..."));
         return;
     }
     program_.recording().ConfirmDiscard();
@@ -356,12 +352,15 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::LineLost() {
-    if (program_.idle) return;
+    if (!program_.idle) StopReading(QStringLiteral("Порт потерян: чтение остановлено, записанные кадры сохранены"));
+}
+
+void TForm1::StopReading(const QString& info) {
     program_.capture().CloseCapturePort();
     EnableIdleControls(true);
-    Edit1->setText(QStringLiteral("Порт потерян: чтение остановлено, записанные кадры сохранены"));
+    Edit1->setText(info);
     program_.indicator.ReadingStopped();
-    Timer7.start();
+    Timer7.start();  // the indicator turns "Off" 600 ms later
 }
 
 void TForm1::DecodeEdgeList(EdgeBlock block) {
@@ -611,10 +610,8 @@ void TForm1::LoadRecording(const std::string& requested) {
         status_text_->setText(Q(ShortFileName(path)));
         const int count = static_cast<int>(loaded.frames.size());
         MemoDraw(count);
-        program_.store.SetFrameCount(count);
-        program_.store.SetCurrentFrame(std::max(1, count / 2));
-        ShowFramePosition(count, program_.store.current_frame());
-        program_.recording().ScrollBar1Change(program_.store.current_frame());
+        // Idle since the start of the load: the bar change redraws the middle frame even when it is current.
+        program_.recording().ScrollBar1Change(std::max(1, count / 2));
         program_.store.next_frame_number = count + 1;
         Edit1->setText(Q("Данные из: " + ShortFileName(path)));
     }

@@ -115,6 +115,8 @@ private:
     void StepForward() override;
 
     void BuildControls(QWidget* client);
+    // Ends a reading run: port closed, controls idle, the info text shown.
+    void StopReading(const QString& info);
     RecordingExtras GatherExtras() const;
     void WriteChosenFile(const std::string& path, const std::string& bytes);
     void BuildMenu();
